@@ -1,0 +1,192 @@
+#include "Game.h"
+
+#include "Position.h"
+#include "Rules.h"
+#include "SkinPath.h"
+#include "Steps.h"
+
+namespace kalvado {
+
+const char* const NO_SKIN_TEXT = "No source skin, default is use, you can't change skin.";
+const char* const NO_SKIN_TITLE = "No skin source";
+
+Game::Game(GameState& state, WindowOps& window, std::string exeDir)
+    : m_state(state)
+    , m_window(window)
+    , m_exeDir(std::move(exeDir))
+{
+}
+
+void Game::frmGame_Load()
+{
+    RunSteps(
+        {
+            [&] { m_state.SkinIndex = 1; },
+            [&] { m_state.GameStarted = false; },
+            [&] {
+                m_state.SkinPath = SkinFilePath(m_exeDir, 1);
+                m_window.loadSkin(m_state.SkinPath);
+            },
+            [&] { ResetGame(); },
+        },
+        [&] {
+            m_window.MsgBox(NO_SKIN_TEXT, Style::Information, NO_SKIN_TITLE);
+            m_window.showDefaultImage();
+        });
+}
+
+void Game::ResetGame()
+{
+    ClearBoard(m_state);
+    m_window.DrawBoard();
+    m_window.setCaption(Label::Player, "Player total:00");
+    m_window.setCaption(Label::Com, "Computer total:00");
+    m_state.GameOver = false;
+    m_state.PassPending = false;
+}
+
+void Game::mNewGame_Click()
+{
+    int answer = 0;
+    RunSteps(
+        {
+            [&] { m_window.setBoardCursor(); },
+            [&] { ResetGame(); },
+            [&] {
+                // Re-showing the image is what wipes the last game's discs.
+                if (!m_state.SkinPath.empty())
+                    m_window.loadSkin(m_state.SkinPath);
+                else
+                    m_window.repaintBoard();
+            },
+            [&] { m_window.DrawBoard(); },
+            [&] { m_window.setCaption(Label::Info, ""); },
+            [&] {
+                m_state.Board(3, 3) = BLACK;
+                m_state.Board(4, 4) = BLACK;
+                m_state.Board(4, 3) = WHITE;
+                m_state.Board(3, 4) = WHITE;
+            },
+            [&] {
+                m_window.DrawChess(3, 3, BLACK);
+                m_window.DrawChess(4, 4, BLACK);
+                m_window.DrawChess(3, 4, WHITE);
+                m_window.DrawChess(4, 3, WHITE);
+            },
+            [&] { answer = m_window.MsgBox("New game! You go first?", Style::Information + Style::YesNo); },
+            [&] { m_state.GameStarted = true; },
+            [&] { m_window.setPassEnabled(true); },
+            [&] {
+                if (answer == ANSWER_YES) {
+                    m_state.PlayerColor = BLACK;
+                    m_state.ComputerColor = WHITE;
+                } else {
+                    m_state.PlayerColor = WHITE;
+                    m_state.ComputerColor = BLACK;
+                    ComputerGo();
+                }
+            },
+        },
+        [&] { m_window.showDefaultImage(); });
+}
+
+void Game::picBoard_MouseUp(int /*button*/, int /*shift*/, float x, float y)
+{
+    if (!m_state.GameStarted || m_state.GameOver)
+        return;
+    const auto col = CellFromPosition(x);
+    const auto row = CellFromPosition(y);
+    // A release off the grid (the frame, the strip beyond it, or outside
+    // the surface altogether) is not a placement attempt.
+    if (!col || !row || !onBoard(*col, *row))
+        return;
+    if (m_state.Board(*col, *row) != EMPTY) {
+        m_window.MsgBox("Already occupied!", Style::Exclamation, "Oop!!!");
+        return;
+    }
+    if (SpotValue(m_state, *col, *row, m_state.PlayerColor) == 0) {
+        m_window.MsgBox("Invalid position!", Style::Exclamation, "Oop!!!");
+        return;
+    }
+    placeDisc(*col, *row, m_state.PlayerColor);
+    if (m_state.GameOver) {
+        AnnounceResult();
+        m_window.setPassEnabled(false);
+        return;
+    }
+    ComputerGo();
+}
+
+void Game::cmdPass_Click()
+{
+    ComputerGo();
+}
+
+void Game::placeDisc(int col, int row, Cell side)
+{
+    m_window.DrawChess(col, row, side);
+    m_state.Board(col, row) = side;
+    ChangChess(m_state, m_window, col, row, side);
+}
+
+void Game::ComputerGo()
+{
+    if (!m_state.GameStarted) {
+        m_window.MsgBox("You should start a game first! Press F2 to start a new game!", Style::Exclamation,
+                        "No game define!");
+        return;
+    }
+    if (m_state.GameOver) {
+        endGame();
+        return;
+    }
+    if (!FindMove(m_state, m_state.ComputerColor)) {
+        m_window.setCaption(Label::Info, "i have no road to go, now is your turn!");
+        noPlacement();
+        return;
+    }
+    m_window.setCaption(Label::Info, "");
+    placeDisc(m_state.BestCol, m_state.BestRow, m_state.ComputerColor);
+    if (m_state.GameOver) {
+        endGame();
+        return;
+    }
+    if (FindMove(m_state, m_state.PlayerColor)) {
+        m_window.setCaption(Label::Info, "");
+        return;
+    }
+    m_window.setCaption(Label::Info, "you have no road to go, press 'Pass'!");
+    noPlacement();
+}
+
+// The first time in a game that a side cannot place, play goes on; the
+// second time, whichever side it is, the game ends.
+void Game::noPlacement()
+{
+    if (!m_state.PassPending) {
+        m_state.PassPending = true;
+        return;
+    }
+    m_state.GameOver = true;
+    endGame();
+}
+
+void Game::endGame()
+{
+    m_window.setPassEnabled(false);
+    AnnounceResult();
+}
+
+void Game::AnnounceResult()
+{
+    // A tie goes to the human.
+    if (m_state.PlayerTotal < m_state.ComputerTotal) {
+        m_window.MsgBox("you lost!", Style::Information, "you lost");
+        m_window.setCaption(Label::Info, "you lost!");
+    } else {
+        m_window.MsgBox("you win!", Style::Information, "you win");
+        m_window.setCaption(Label::Info, "you win!");
+    }
+}
+
+} // namespace kalvado

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <array>
+#include <deque>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "WindowOps.h"
+
+namespace kalvado::test {
+
+struct Box {
+    std::string text;
+    int style;
+    std::string title;
+    bool operator==(const Box&) const = default;
+};
+
+// Records every window operation in order and keeps a model of what the
+// player would see: the discs on the surface, the captions, the Pass button.
+class FakeWindow : public WindowOps {
+public:
+    std::vector<std::string> log;
+    std::vector<Box> boxes;
+    std::map<Label, std::string> captions;
+    std::array<Cell, 64> screen{};      // disc painted in each cell, EMPTY when none
+    std::string background = "design";  // what the surface shows under the drawing
+    bool gridDrawn = false;
+    bool passEnabled = false;
+    bool boardCursor = false;
+
+    std::set<std::string> unreadable;    // paths whose load fails
+    std::set<std::string> failingOps;    // operations that throw (for failure paths)
+    std::deque<int> answers;             // scripted answers to Yes/No boxes
+    int defaultYesNo = ANSWER_YES;
+
+    FakeWindow() { screen.fill(EMPTY); }
+
+    void DrawChess(int col, int row, Cell chess) override
+    {
+        maybeFail("DrawChess");
+        log.push_back("DrawChess " + std::to_string(col) + "," + std::to_string(row) + " " + std::to_string(chess));
+        screen.at(static_cast<std::size_t>(col + 8 * row)) = chess;
+    }
+    void DrawBoard() override
+    {
+        maybeFail("DrawBoard");
+        log.push_back("DrawBoard");
+        gridDrawn = true;
+    }
+    void setCaption(Label label, const std::string& text) override
+    {
+        log.push_back(labelName(label) + "=" + text);
+        captions[label] = text;
+    }
+    void setPassEnabled(bool enabled) override
+    {
+        log.push_back(enabled ? "Pass on" : "Pass off");
+        passEnabled = enabled;
+    }
+    void loadSkin(const std::string& path) override
+    {
+        log.push_back("loadSkin " + path);
+        if (unreadable.count(path))
+            throw SkinLoadError("cannot read " + path);
+        wipe(path);
+    }
+    void repaintBoard() override { log.push_back("repaint"); }
+    void showDefaultImage() override
+    {
+        log.push_back("default image");
+        wipe("default");
+    }
+    void setBoardCursor() override
+    {
+        log.push_back("cursor");
+        boardCursor = true;
+    }
+    int MsgBox(const std::string& text, int style, const std::string& title) override
+    {
+        log.push_back("box " + text);
+        boxes.push_back({text, style, title});
+        if ((style & Style::YesNo) == 0)
+            return ANSWER_OK;
+        if (answers.empty())
+            return defaultYesNo;
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    Cell screenAt(int col, int row) const { return screen.at(static_cast<std::size_t>(col + 8 * row)); }
+    std::string caption(Label label) const
+    {
+        auto it = captions.find(label);
+        return it == captions.end() ? std::string() : it->second;
+    }
+    void clearRecords()
+    {
+        log.clear();
+        boxes.clear();
+    }
+
+    static std::string labelName(Label label)
+    {
+        switch (label) {
+        case Label::Info: return "lblInfo";
+        case Label::Player: return "lblPlayer";
+        case Label::Com: return "lblCom";
+        }
+        return "?";
+    }
+
+private:
+    void maybeFail(const std::string& op)
+    {
+        if (failingOps.count(op))
+            throw std::runtime_error(op + " failed");
+    }
+    void wipe(const std::string& image)
+    {
+        background = image;
+        screen.fill(EMPTY);
+        gridDrawn = false;
+    }
+};
+
+} // namespace kalvado::test

@@ -1,0 +1,614 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <random>
+
+#include "BoardPicture.h"
+#include "FakeWindow.h"
+#include "Game.h"
+#include "Position.h"
+#include "Rules.h"
+#include "SkinPath.h"
+
+using namespace kalvado;
+using namespace kalvado::test;
+
+namespace {
+
+const std::string EXE_DIR = "/opt/kalvado";
+const std::string SKIN1 = "/opt/kalvado/pic/Board1.jpg";
+
+const Box QUESTION{"New game! You go first?", 68, ""};
+const Box OCCUPIED{"Already occupied!", 48, "Oop!!!"};
+const Box INVALID{"Invalid position!", 48, "Oop!!!"};
+const Box WIN{"you win!", 64, "you win"};
+const Box LOST{"you lost!", 64, "you lost"};
+const Box NO_SKIN{"No source skin, default is use, you can't change skin.", 64, "No skin source"};
+const Box NO_GAME{"You should start a game first! Press F2 to start a new game!", 48, "No game define!"};
+
+const char* const COMPUTER_STUCK = "i have no road to go, now is your turn!";
+const char* const HUMAN_STUCK = "you have no road to go, press 'Pass'!";
+
+float centre(int k)
+{
+    return static_cast<float>(BOARD_ORIGIN + CELL_SIZE * k + CELL_SIZE / 2);
+}
+
+class FlowTest : public testing::Test {
+protected:
+    GameState state;
+    FakeWindow window;
+    Game game{state, window, EXE_DIR};
+
+    void load()
+    {
+        game.frmGame_Load();
+        window.clearRecords();
+    }
+    void newGame(int answer)
+    {
+        window.answers.push_back(answer);
+        game.mNewGame_Click();
+    }
+    void click(int col, int row) { game.picBoard_MouseUp(1, 0, centre(col), centre(row)); }
+
+    // Puts a running game in a given position, as if play had led there.
+    void setPosition(const std::vector<std::string>& picture, Cell human)
+    {
+        load();
+        newGame(human == BLACK ? ANSWER_YES : ANSWER_NO);
+        state.Board = boardFrom(picture);
+        CountChess(state, window);
+        window.screen = state.Board.raw();
+        state.GameOver = false;
+        window.clearRecords();
+    }
+
+    // The disc on every cell of the surface matches the board.
+    void expectScreenMatchesBoard()
+    {
+        for (int col = 0; col < 8; ++col)
+            for (int row = 0; row < 8; ++row)
+                ASSERT_EQ(window.screenAt(col, row), state.Board(col, row)) << "cell " << col << "," << row;
+    }
+};
+
+} // namespace
+
+// ---- Positions and paths ----------------------------------------------------
+
+TEST(CellFromPosition, MapsPixelsToCellsWithTheGridAndItsMargins)
+{
+    const std::vector<std::pair<float, int>> cases{
+        {-102, -2}, {-101, -1}, {-57.5f, -1}, {-45, -1}, {-44, 0}, {0, 0}, {5, 0}, {11, 0}, {12, 0}, {68, 0}, {68.5f, 0},
+        {68.6f, 1}, {69, 1}, {125, 1}, {126, 2}, {239, 3}, {240, 4}, {410, 6}, {411, 7}, {467, 7}, {468, 8},
+        {479, 8}, {1000, 17},
+    };
+    for (auto [x, expected] : cases) {
+        const auto cell = CellFromPosition(x);
+        ASSERT_TRUE(cell.has_value()) << x;
+        EXPECT_EQ(*cell, expected) << "x = " << x;
+    }
+}
+
+TEST(CellFromPosition, RefusesPositionsThatAreNoNumberOrTooLarge)
+{
+    for (float x : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                    -std::numeric_limits<float>::infinity(), 3.0e9f, -3.0e9f, 2.0e6f, -2.0e6f})
+        EXPECT_FALSE(CellFromPosition(x).has_value()) << x;
+    EXPECT_EQ(CellFromPosition(32767.0f * 57 + 12), 32767);
+}
+
+TEST(NumberText, PutsABlankOrAMinusBeforeTheDigits)
+{
+    EXPECT_EQ(NumberText(0), " 0");
+    EXPECT_EQ(NumberText(468), " 468");
+    EXPECT_EQ(NumberText(-45), "-45");
+    EXPECT_EQ(NumberText(-1), "-1");
+    EXPECT_EQ(NumberText(std::numeric_limits<long>::min()).substr(0, 2), "-9");
+}
+
+TEST(SkinFilePath, UsesOneSeparatorBetweenTheFolderAndPic)
+{
+    EXPECT_EQ(SkinFilePath("/opt/kalvado", 1), "/opt/kalvado/pic/Board1.jpg");
+    EXPECT_EQ(SkinFilePath("/", 2), "/pic/Board2.jpg");
+    EXPECT_EQ(SkinFilePath("/home/a b/Spiele – Kälvado", 3), "/home/a b/Spiele – Kälvado/pic/Board3.jpg");
+}
+
+// ---- Start-up ---------------------------------------------------------------
+
+TEST_F(FlowTest, LoadShowsSkinOneWithAnEmptyGridAndNoGame)
+{
+    game.frmGame_Load();
+    EXPECT_EQ(window.log, (std::vector<std::string>{"loadSkin " + SKIN1, "DrawBoard", "lblPlayer=Player total:00",
+                                                    "lblCom=Computer total:00"}));
+    EXPECT_TRUE(window.boxes.empty());
+    EXPECT_EQ(state.SkinIndex, 1);
+    EXPECT_EQ(state.SkinPath, SKIN1);
+    EXPECT_FALSE(state.GameStarted);
+    EXPECT_FALSE(state.GameOver);
+    EXPECT_FALSE(state.PassPending);
+    EXPECT_EQ(state.PlayerColor, 0);
+    EXPECT_EQ(state.ComputerColor, 0);
+    EXPECT_EQ(countCells(state.Board, EMPTY), 64);
+    EXPECT_FALSE(window.passEnabled);
+}
+
+TEST_F(FlowTest, LoadWithoutTheSkinFileShowsTheBoxThenTheBuiltInImageUnderTheGrid)
+{
+    window.unreadable.insert(SKIN1);
+    game.frmGame_Load();
+    EXPECT_EQ(window.log, (std::vector<std::string>{"loadSkin " + SKIN1, "box " + NO_SKIN.text, "default image",
+                                                    "DrawBoard", "lblPlayer=Player total:00",
+                                                    "lblCom=Computer total:00"}));
+    EXPECT_EQ(window.boxes, std::vector<Box>{NO_SKIN});
+    EXPECT_EQ(window.background, "default");
+    EXPECT_TRUE(window.gridDrawn);
+    EXPECT_EQ(state.SkinPath, SKIN1) << "the path that failed is kept";
+}
+
+TEST_F(FlowTest, LoadGoesOnAfterAFailureInsideResetGame)
+{
+    window.failingOps.insert("DrawBoard");
+    game.frmGame_Load();
+    EXPECT_EQ(window.boxes, std::vector<Box>{NO_SKIN});
+    EXPECT_EQ(window.background, "default");
+    EXPECT_EQ(state.SkinIndex, 1);
+    EXPECT_EQ(countCells(state.Board, EMPTY), 64) << "ResetGame got as far as clearing";
+}
+
+TEST_F(FlowTest, ClicksAndPassBeforeTheFirstGameDoNothingButExplain)
+{
+    load();
+    click(2, 4);
+    game.picBoard_MouseUp(2, 0, 5, 5);
+    EXPECT_TRUE(window.log.empty());
+    game.cmdPass_Click();
+    EXPECT_EQ(window.boxes, std::vector<Box>{NO_GAME});
+    EXPECT_EQ(countCells(state.Board, EMPTY), 64);
+}
+
+// ---- New Game ---------------------------------------------------------------
+
+TEST_F(FlowTest, NewGameAnsweredYesSetsUpTheHumanAsBlackToMove)
+{
+    load();
+    newGame(ANSWER_YES);
+    EXPECT_EQ(window.log,
+              (std::vector<std::string>{"cursor", "DrawBoard", "lblPlayer=Player total:00", "lblCom=Computer total:00",
+                                        "loadSkin " + SKIN1, "DrawBoard", "lblInfo=", "DrawChess 3,3 0",
+                                        "DrawChess 4,4 0", "DrawChess 3,4 1", "DrawChess 4,3 1", "box " + QUESTION.text,
+                                        "Pass on"}));
+    EXPECT_EQ(window.boxes, std::vector<Box>{QUESTION});
+    EXPECT_EQ(pictureOf(state.Board), pictureOf(boardFrom(startingPosition())));
+    EXPECT_EQ(state.PlayerColor, BLACK);
+    EXPECT_EQ(state.ComputerColor, WHITE);
+    EXPECT_TRUE(state.GameStarted);
+    EXPECT_EQ(window.caption(Label::Player), "Player total:00") << "not recounted before the first placement";
+    expectScreenMatchesBoard();
+}
+
+TEST_F(FlowTest, NewGameAnsweredNoLetsTheComputerOpenAsBlack)
+{
+    load();
+    newGame(ANSWER_NO);
+    EXPECT_EQ(state.PlayerColor, WHITE);
+    EXPECT_EQ(state.ComputerColor, BLACK);
+    EXPECT_EQ(pictureOf(state.Board), pictureOf(boardFrom({"........", "........", "........", "...BW...", "..BBB...",
+                                                           "........", "........", "........"})));
+    EXPECT_EQ(window.caption(Label::Player), "Player total:01");
+    EXPECT_EQ(window.caption(Label::Com), "Computer total:04");
+    EXPECT_EQ(window.caption(Label::Info), "");
+    EXPECT_TRUE(window.passEnabled);
+    EXPECT_FALSE(state.PassPending);
+    expectScreenMatchesBoard();
+}
+
+TEST_F(FlowTest, NewGameAfterAnEndedGameStartsAfreshWithTheNewAnswer)
+{
+    setPosition({"BBBBBBBB", "BBBBBBBB", "BBBBBBBB", "BBBBBBBB", "BBBBBBBB", "BBBBBBBB", "BBBBBBBB", "BBBBBBW."},
+                BLACK);
+    click(7, 7);
+    ASSERT_TRUE(state.GameOver);
+    ASSERT_EQ(window.caption(Label::Info), "you win!");
+    state.PassPending = true;
+
+    newGame(ANSWER_NO);
+    EXPECT_FALSE(state.GameOver);
+    EXPECT_FALSE(state.PassPending);
+    EXPECT_EQ(state.PlayerColor, WHITE);
+    EXPECT_EQ(window.caption(Label::Info), "");
+    EXPECT_TRUE(window.passEnabled);
+    EXPECT_EQ(64 - countCells(state.Board, EMPTY), 5);
+    expectScreenMatchesBoard();
+}
+
+TEST_F(FlowTest, NewGameWithAVanishedSkinFallsBackSilentlyAndPlaysOn)
+{
+    load();
+    window.unreadable.insert(SKIN1);
+    newGame(ANSWER_YES);
+    EXPECT_EQ(window.boxes, std::vector<Box>{QUESTION});
+    const auto fallback = std::find(window.log.begin(), window.log.end(), "default image");
+    ASSERT_NE(fallback, window.log.end());
+    EXPECT_EQ(*(fallback - 1), "loadSkin " + SKIN1);
+    EXPECT_EQ(*(fallback + 1), "DrawBoard") << "the grid goes onto the built-in image";
+    EXPECT_EQ(window.background, "default");
+    EXPECT_EQ(state.SkinPath, SKIN1);
+    EXPECT_TRUE(state.GameStarted);
+    expectScreenMatchesBoard();
+
+    window.clearRecords();
+    newGame(ANSWER_YES);
+    EXPECT_EQ(std::count(window.log.begin(), window.log.end(), "loadSkin " + SKIN1), 1) << "tried again";
+    EXPECT_EQ(window.boxes, std::vector<Box>{QUESTION});
+}
+
+TEST_F(FlowTest, NewGameWithoutASkinPathOnlyRepaints)
+{
+    load();
+    state.SkinPath.clear();
+    newGame(ANSWER_YES);
+    EXPECT_EQ(std::count(window.log.begin(), window.log.end(), "repaint"), 1);
+    EXPECT_EQ(std::count_if(window.log.begin(), window.log.end(),
+                            [](const std::string& e) { return e.rfind("loadSkin", 0) == 0; }),
+              0);
+}
+
+TEST_F(FlowTest, NewGameGoesOnWithTheNextStepAfterAnyFailure)
+{
+    load();
+    window.failingOps.insert("DrawChess");
+    newGame(ANSWER_YES);
+    EXPECT_EQ(window.boxes, std::vector<Box>{QUESTION}) << "no failure box from New Game";
+    EXPECT_TRUE(state.GameStarted);
+    EXPECT_TRUE(window.passEnabled);
+    EXPECT_EQ(state.PlayerColor, BLACK);
+    EXPECT_EQ(pictureOf(state.Board), pictureOf(boardFrom(startingPosition())));
+}
+
+// ---- The human's move -------------------------------------------------------
+
+TEST_F(FlowTest, AcceptedPlacementIsPaintedFlippedCountedAndAnswered)
+{
+    load();
+    newGame(ANSWER_YES);
+    window.clearRecords();
+    click(4, 2);
+    EXPECT_EQ(window.log,
+              (std::vector<std::string>{"DrawChess 4,2 0", "DrawChess 4,3 0", "lblPlayer=Player total:04",
+                                        "lblCom=Computer total:01", "lblInfo=", "DrawChess 3,2 1", "DrawChess 3,3 1",
+                                        "lblPlayer=Player total:03", "lblCom=Computer total:03", "lblInfo="}));
+    EXPECT_TRUE(window.boxes.empty());
+    expectScreenMatchesBoard();
+}
+
+TEST_F(FlowTest, RefusedPlacementsExplainAndChangeNothing)
+{
+    load();
+    newGame(ANSWER_YES);
+    const GameState before = state;
+    window.clearRecords();
+
+    click(3, 3);
+    click(0, 0);
+    click(5, 5);
+    EXPECT_EQ(window.boxes, (std::vector<Box>{OCCUPIED, INVALID, INVALID}));
+    EXPECT_EQ(state.Board, before.Board);
+    EXPECT_EQ(window.log.size(), 3u) << "nothing but the boxes";
+}
+
+TEST_F(FlowTest, AnyButtonAndTheMarginsAddressCells)
+{
+    load();
+    newGame(ANSWER_YES);
+    window.clearRecords();
+    game.picBoard_MouseUp(4, 1, 5, 5); // middle button with shift, left of and above the grid
+    EXPECT_EQ(window.boxes, std::vector<Box>{INVALID}) << "(0,0) was tried";
+    game.picBoard_MouseUp(2, 0, 68, centre(3)); // right button, x = 68 is still column 0
+    game.picBoard_MouseUp(2, 0, 69, centre(3)); // x = 69 is column 1
+    EXPECT_EQ(window.boxes, (std::vector<Box>{INVALID, INVALID, INVALID}));
+    game.picBoard_MouseUp(2, 0, 240, 182); // (4,2), a legal placement
+    EXPECT_EQ(state.Board(4, 2), BLACK);
+}
+
+TEST_F(FlowTest, ReleasesOffTheGridAreIgnored)
+{
+    load();
+    newGame(ANSWER_YES);
+    const GameState before = state;
+    window.clearRecords();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (auto [x, y] : std::vector<std::pair<float, float>>{
+             {468, 100}, {100, 468}, {479, 479}, {-45, 100}, {100, -200}, {nan, 100}, {100, 1e30f}, {-1e30f, nan}})
+        game.picBoard_MouseUp(1, 0, x, y);
+    EXPECT_TRUE(window.log.empty());
+    EXPECT_EQ(state.Board, before.Board);
+    // A release outside the surface that maps onto the grid is an attempt.
+    game.picBoard_MouseUp(1, 0, -30, -30);
+    EXPECT_EQ(window.boxes, std::vector<Box>{INVALID});
+}
+
+TEST_F(FlowTest, HumanPlacementThatEndsTheGameIsAnnouncedBeforePassIsDisabled)
+{
+    setPosition({"BBBBBBBB", "BBBBBBBB", "BBBBBBBB", "BBBBBBBB", "WWWWWWWW", "WWWWWWWW", "WWWWWWWW", "WWWWWWB."},
+                WHITE);
+    click(7, 7); // fills the board: the computer does not reply
+    EXPECT_EQ(state.PlayerTotal, 32);
+    EXPECT_EQ(state.ComputerTotal, 32);
+    EXPECT_EQ(window.boxes, std::vector<Box>{WIN}) << "a tie is the human's win";
+    const auto announced = std::find(window.log.begin(), window.log.end(), "box you win!");
+    const auto disabled = std::find(window.log.begin(), window.log.end(), "Pass off");
+    ASSERT_NE(disabled, window.log.end());
+    EXPECT_LT(announced, disabled);
+    EXPECT_EQ(*(announced + 1), "lblInfo=you win!");
+    EXPECT_FALSE(window.passEnabled);
+
+    window.clearRecords();
+    click(0, 0);
+    EXPECT_TRUE(window.log.empty()) << "clicks after the end are ignored";
+}
+
+TEST_F(FlowTest, HumanTakingTheLastComputerDiscWinsWithoutAReply)
+{
+    setPosition({".BW.....", "........", "........", "........", "........", "........", "........", "........"},
+                WHITE);
+    click(0, 0);
+    EXPECT_TRUE(state.GameOver);
+    EXPECT_EQ(state.PlayerTotal, 3);
+    EXPECT_EQ(state.ComputerTotal, 0);
+    EXPECT_EQ(window.boxes, std::vector<Box>{WIN});
+    EXPECT_EQ(window.caption(Label::Info), "you win!");
+}
+
+// ---- The computer's turn, passing and the end -------------------------------
+
+TEST_F(FlowTest, PassAtTheStartHandsTheOpeningToTheComputer)
+{
+    load();
+    newGame(ANSWER_YES);
+    game.cmdPass_Click();
+    EXPECT_EQ(state.Board(2, 3), WHITE);
+    EXPECT_EQ(state.Board(3, 3), WHITE);
+    EXPECT_EQ(window.caption(Label::Info), "");
+    EXPECT_FALSE(state.PassPending) << "a pass is not recorded as such";
+    EXPECT_TRUE(window.passEnabled);
+    expectScreenMatchesBoard();
+}
+
+TEST_F(FlowTest, ComputerWithoutAPlacementTellsTheHumanAndTheSecondTimeEndsTheGame)
+{
+    setPosition({"BW......", "........", "........", "........", "........", "........", "........", "........"},
+                BLACK);
+    game.cmdPass_Click();
+    EXPECT_EQ(window.caption(Label::Info), COMPUTER_STUCK);
+    EXPECT_TRUE(state.PassPending);
+    EXPECT_FALSE(state.GameOver);
+    EXPECT_TRUE(window.passEnabled);
+    EXPECT_TRUE(window.boxes.empty());
+
+    window.clearRecords();
+    game.cmdPass_Click();
+    EXPECT_TRUE(state.GameOver);
+    EXPECT_EQ(window.log, (std::vector<std::string>{"lblInfo=" + std::string(COMPUTER_STUCK), "Pass off",
+                                                    "box you win!", "lblInfo=you win!"}))
+        << "the stuck message stands while the tie is announced as a win";
+    EXPECT_FALSE(window.passEnabled);
+}
+
+TEST_F(FlowTest, HumanWithoutAPlacementMustPassAndThenTheSecondOccasionEndsTheGame)
+{
+    // The computer (black) can only play (2,7); then white has nothing.
+    setPosition({"WW......", "........", "........", "........", "........", "........", "........", "BW......"},
+                WHITE);
+    game.cmdPass_Click();
+    EXPECT_EQ(state.Board(1, 7), BLACK);
+    EXPECT_EQ(window.caption(Label::Info), HUMAN_STUCK);
+    EXPECT_TRUE(state.PassPending);
+    EXPECT_TRUE(window.passEnabled);
+
+    window.clearRecords();
+    click(0, 0);
+    click(5, 5);
+    EXPECT_EQ(window.boxes, (std::vector<Box>{OCCUPIED, INVALID}));
+
+    window.clearRecords();
+    game.cmdPass_Click();
+    EXPECT_TRUE(state.GameOver);
+    EXPECT_EQ(window.boxes, std::vector<Box>{LOST});
+    EXPECT_EQ(window.caption(Label::Info), "you lost!");
+    EXPECT_LT(std::find(window.log.begin(), window.log.end(), "Pass off"),
+              std::find(window.log.begin(), window.log.end(), "box you lost!"));
+}
+
+TEST_F(FlowTest, AnEarlierNoPlacementMakesTheNextOneEndTheGameAtOnce)
+{
+    setPosition({"WW......", "........", "........", "........", "........", "........", "........", "BW......"},
+                WHITE);
+    state.PassPending = true;
+    game.cmdPass_Click();
+    EXPECT_TRUE(state.GameOver);
+    EXPECT_GT(countCells(state.Board, EMPTY), 0) << "the board is not full";
+    EXPECT_EQ(window.boxes, std::vector<Box>{LOST});
+}
+
+TEST_F(FlowTest, PassingWhileAnEarlierNoPlacementStandsKeepsItPending)
+{
+    load();
+    newGame(ANSWER_YES);
+    state.PassPending = true;
+    game.cmdPass_Click();
+    EXPECT_EQ(state.Board(2, 3), WHITE);
+    EXPECT_EQ(window.caption(Label::Info), "");
+    EXPECT_TRUE(state.PassPending);
+    EXPECT_FALSE(state.GameOver);
+}
+
+TEST_F(FlowTest, WhenNeitherSideCanPlaceAfterTheHumanTheNextPassEndsTheGame)
+{
+    const std::vector<std::string> position{".WB.....", "........", "........", "........",
+                                            "........", "........", "........", "W......."};
+    setPosition(position, BLACK);
+    click(0, 0);
+    EXPECT_EQ(window.caption(Label::Info), COMPUTER_STUCK);
+    EXPECT_FALSE(state.GameOver);
+    game.cmdPass_Click();
+    EXPECT_TRUE(state.GameOver);
+    EXPECT_EQ(window.boxes, std::vector<Box>{WIN});
+
+    setPosition(position, BLACK);
+    state.PassPending = true;
+    click(0, 0);
+    EXPECT_TRUE(state.GameOver) << "a side had already been stuck: the game ends at once";
+    EXPECT_EQ(window.boxes, std::vector<Box>{WIN});
+}
+
+TEST_F(FlowTest, ComputerFillingTheBoardDisablesPassBeforeTheResult)
+{
+    setPosition({"BBBBBBBB", "BBBBBBBB", "BBBBBBBB", "BBBBBBBB", "BBBBBBBB", "BBBBBBBB", "BBBBBBBB", "WBBBBBB."},
+                BLACK);
+    game.cmdPass_Click();
+    EXPECT_EQ(countCells(state.Board, EMPTY), 0);
+    EXPECT_EQ(state.ComputerTotal, 8);
+    const std::vector<std::string> tail(window.log.end() - 3, window.log.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"Pass off", "box you win!", "lblInfo=you win!"}));
+}
+
+TEST_F(FlowTest, ComputerTakingTheHumansLastDiscWins)
+{
+    setPosition({"BW......", "........", "........", "........", "........", "........", "........", "........"},
+                WHITE);
+    game.cmdPass_Click();
+    EXPECT_EQ(state.PlayerTotal, 0);
+    EXPECT_EQ(window.boxes, std::vector<Box>{LOST});
+    EXPECT_EQ(window.caption(Label::Info), "you lost!");
+    EXPECT_FALSE(window.passEnabled);
+}
+
+TEST_F(FlowTest, TurnAfterTheEndOnlyDisablesPassAndAnnouncesAgain)
+{
+    setPosition({"BW......", "........", "........", "........", "........", "........", "........", "........"},
+                WHITE);
+    game.cmdPass_Click();
+    const BoardCells after = state.Board;
+    window.clearRecords();
+    game.cmdPass_Click();
+    EXPECT_EQ(window.log, (std::vector<std::string>{"Pass off", "box you lost!", "lblInfo=you lost!"}));
+    EXPECT_EQ(state.Board, after);
+}
+
+// ---- Whole games ------------------------------------------------------------
+
+namespace {
+
+// The human's side of a game: the first legal cell in scan order, or Pass.
+bool humanTurn(GameState& state, Game& game)
+{
+    for (int col = 0; col < 8; ++col)
+        for (int row = 0; row < 8; ++row)
+            if (state.Board(col, row) == EMPTY && SpotValue(state, col, row, state.PlayerColor) > 0) {
+                game.picBoard_MouseUp(1, 0, centre(col), centre(row));
+                return true;
+            }
+    game.cmdPass_Click();
+    return false;
+}
+
+} // namespace
+
+TEST_F(FlowTest, WholeGamesReachAResultThatMatchesTheBoardAfterEitherAnswer)
+{
+    for (int answer : {ANSWER_YES, ANSWER_NO}) {
+        load();
+        newGame(answer);
+        int actions = 0;
+        while (!state.GameOver && actions < 100) {
+            humanTurn(state, game);
+            ++actions;
+            expectScreenMatchesBoard();
+        }
+        ASSERT_TRUE(state.GameOver) << "answer " << answer;
+        const int human = countCells(state.Board, state.PlayerColor);
+        const int computer = countCells(state.Board, state.ComputerColor);
+        EXPECT_EQ(state.PlayerTotal, human);
+        EXPECT_EQ(state.ComputerTotal, computer);
+        const Box& result = human < computer ? LOST : WIN;
+        EXPECT_EQ(window.boxes.back(), result);
+        EXPECT_EQ(window.caption(Label::Info), result.text);
+        EXPECT_FALSE(window.passEnabled);
+    }
+}
+
+// Seeded random play: New Game with either answer, releases anywhere on or
+// off the surface, Pass at any moment. After every event the game must be in
+// one of its resting states and the screen must show the board.
+TEST_F(FlowTest, InvariantsHoldAfterEveryEventOfSeededRandomGames)
+{
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<float> anywhere(-120.0f, 600.0f);
+    std::uniform_int_distribution<int> percent(0, 99);
+    const BoardCells start = boardFrom(startingPosition());
+    load();
+    int gamesEnded = 0;
+    for (int event = 0; event < 40000; ++event) {
+        const BoardCells before = state.Board;
+        const bool wasStarted = state.GameStarted;
+        const int roll = percent(rng);
+        bool fresh = false;
+        window.clearRecords();
+        if (roll < 2 || (state.GameOver && roll < 30) || !state.GameStarted) {
+            window.answers.push_back(percent(rng) < 50 ? ANSWER_YES : ANSWER_NO);
+            ASSERT_NO_THROW(game.mNewGame_Click());
+            fresh = true;
+        } else if (roll < 10) {
+            ASSERT_NO_THROW(game.cmdPass_Click());
+        } else if (roll < 55) {
+            const int col = percent(rng) % 8;
+            const int row = percent(rng) % 8;
+            ASSERT_NO_THROW(game.picBoard_MouseUp(percent(rng) % 4, 0, centre(col) + static_cast<float>(percent(rng) % 57) - 28,
+                                                  centre(row) + static_cast<float>(percent(rng) % 57) - 28));
+        } else if (roll < 60) {
+            ASSERT_NO_THROW(game.picBoard_MouseUp(1, 0, anywhere(rng), anywhere(rng)));
+        } else {
+            ASSERT_NO_THROW(humanTurn(state, game));
+        }
+
+        ASSERT_TRUE(state.GameStarted);
+        ASSERT_TRUE(state.BestCol >= 0 && state.BestCol <= 7 && state.BestRow >= 0 && state.BestRow <= 7);
+        ASSERT_NE(state.PlayerColor, state.ComputerColor);
+        if (!fresh && wasStarted) {
+            for (int i = 0; i < 64; ++i)
+                ASSERT_FALSE(before.raw()[i] != EMPTY && state.Board.raw()[i] == EMPTY) << "a disc vanished";
+        }
+        if (state.Board != start) {
+            ASSERT_EQ(state.PlayerTotal, countCells(state.Board, state.PlayerColor));
+            ASSERT_EQ(state.ComputerTotal, countCells(state.Board, state.ComputerColor));
+            ASSERT_EQ(window.caption(Label::Player), TotalText("Player total:", state.PlayerTotal));
+        }
+        expectScreenMatchesBoard();
+        for (const Box& box : window.boxes)
+            ASSERT_TRUE(box == OCCUPIED || box == INVALID || box == WIN || box == LOST || box == QUESTION)
+                << box.text;
+
+        const std::string info = window.caption(Label::Info);
+        if (state.GameOver) {
+            ASSERT_FALSE(window.passEnabled);
+            ASSERT_TRUE(info == "you win!" || info == "you lost!");
+            ASSERT_EQ(info == "you lost!", state.PlayerTotal < state.ComputerTotal);
+            gamesEnded += !window.boxes.empty() && window.boxes.back().text == info;
+        } else {
+            ASSERT_TRUE(window.passEnabled);
+            ASSERT_TRUE(info.empty() || info == COMPUTER_STUCK || info == HUMAN_STUCK) << info;
+            if (info == HUMAN_STUCK) {
+                ASSERT_TRUE(state.PassPending);
+                ASSERT_FALSE(FindMove(state, state.PlayerColor));
+            }
+            if (info == COMPUTER_STUCK) {
+                ASSERT_TRUE(state.PassPending);
+            }
+        }
+    }
+    EXPECT_GT(gamesEnded, 100) << "random play should finish many games";
+}
