@@ -1,0 +1,750 @@
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <random>
+
+#include "BoardSurface.h"
+#include "Images.h"
+#include "Rules.h"
+#include "frmGame.h"
+#include "ui_frmGame.h"
+
+using namespace kalvado;
+
+namespace {
+
+const QString NO_SKIN = "No source skin, default is use, you can't change skin.";
+
+struct RecordedBox {
+    QString text;
+    int style;
+    QString title;
+    bool windowShown;
+};
+
+QString sourcePath(const QString& relative)
+{
+    return QDir(QStringLiteral(KALVADO_SOURCE_DIR)).filePath(relative);
+}
+
+QImage fileImage(const QString& path)
+{
+    return QImage(path).convertToFormat(QImage::Format_RGB32);
+}
+
+class WindowTest : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    std::vector<RecordedBox> boxes;
+    std::deque<int> answers;
+    std::unique_ptr<frmGame> w;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(QDir(dir.path()).mkdir("pic"));
+        for (int n = 1; n <= 3; ++n)
+            ASSERT_TRUE(QFile::copy(sourcePath(QString("pic/Board%1.jpg").arg(n)), skinFile(n)));
+    }
+
+    QString skinFile(int n) const { return dir.filePath(QString("pic/Board%1.jpg").arg(n)); }
+
+    void open()
+    {
+        w = std::make_unique<frmGame>(dir.path(), [this](QWidget*, const QString& text, int style, const QString& title) {
+            boxes.push_back({text, style, title, w && w->isVisible()});
+            if ((style & 4) == 0)
+                return ANSWER_OK;
+            int answer = ANSWER_YES;
+            if (!answers.empty()) {
+                answer = answers.front();
+                answers.pop_front();
+            }
+            return answer;
+        });
+    }
+
+    void show()
+    {
+        w->show();
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    }
+
+    Ui::frmGame& ui() { return *w->form(); }
+    BoardSurface& board() { return *ui().picBoard; }
+    QRgb px(int x, int y) { return board().picture().pixel(x, y); }
+    static QPoint widgetPoint(int x, int y) { return {x + 2, y + 2}; }
+    static QPoint cellPoint(int col, int row)
+    {
+        const QPoint c = BoardSurface::discCentre(col, row);
+        return widgetPoint(c.x(), c.y());
+    }
+
+    void newGame(int answer)
+    {
+        answers.push_back(answer);
+        ui().mNewGame->trigger();
+    }
+
+    std::vector<QString> boxTitles() const
+    {
+        std::vector<QString> titles;
+        for (const auto& b : boxes)
+            titles.push_back(b.title);
+        return titles;
+    }
+
+    // The disc centre of every cell shows the cell's code.
+    void expectDiscsMatchBoard(const QImage& background)
+    {
+        for (int col = 0; col < 8; ++col)
+            for (int row = 0; row < 8; ++row) {
+                const QPoint c = BoardSurface::discCentre(col, row);
+                const Cell cell = w->state().Board(col, row);
+                const QRgb expected = cell == BLACK ? qRgb(0, 0, 0) : cell == WHITE ? qRgb(255, 255, 255)
+                                                                                     : background.pixel(c);
+                ASSERT_EQ(px(c.x(), c.y()), expected) << "cell " << col << "," << row;
+            }
+    }
+};
+
+} // namespace
+
+// ---- Design -----------------------------------------------------------------
+
+TEST_F(WindowTest, ControlsStandWhereTheDesignPutsThem)
+{
+    open();
+    struct Expected {
+        const char* name;
+        const char* className;
+        const char* parent;
+        QRect geometry;
+        const char* text;
+    };
+    const std::vector<Expected> controls{
+        {"cmdAbout", "QPushButton", "centralwidget", {616, 464, 73, 25}, "&About"},
+        {"fraInfo", "QGroupBox", "centralwidget", {520, 136, 257, 313}, "Information"},
+        {"Line2", "QFrame", "fraInfo", {179, 24, 1, 96}, nullptr},
+        {"Label1", "QLabel", "fraInfo", {184, 16, 49, 17}, "Coord."},
+        {"lblInfo", "QLabel", "fraInfo", {8, 152, 241, 153}, ""},
+        {"Label4", "QLabel", "fraInfo", {16, 56, 100, 16}, "Mouse Pointer X:"},
+        {"Label5", "QLabel", "fraInfo", {16, 96, 101, 16}, "Mouse Pointer Y:"},
+        {"LabelX", "QLabel", "fraInfo", {144, 56, 9, 16}, "0"},
+        {"LabelY", "QLabel", "fraInfo", {144, 96, 9, 16}, "0"},
+        {"IntPosX", "QLabel", "fraInfo", {200, 56, 9, 16}, "0"},
+        {"IntPosY", "QLabel", "fraInfo", {200, 96, 9, 16}, "0"},
+        {"Label6", "QLabel", "fraInfo", {128, 16, 41, 17}, "Cursor"},
+        {"picDefault", "QLabel", "centralwidget", {736, 0, 41, 41}, nullptr},
+        {"fraScore", "QGroupBox", "centralwidget", {520, 8, 257, 97}, "Score"},
+        {"cmdExit", "QPushButton", "centralwidget", {704, 464, 73, 25}, "&Exit"},
+        {"cmdPass", "QPushButton", "centralwidget", {520, 464, 73, 25}, "&Pass"},
+        {"picBoard", "kalvado::BoardSurface", "centralwidget", {16, 8, 484, 484}, nullptr},
+    };
+    for (const Expected& e : controls) {
+        auto* widget = w->findChild<QWidget*>(e.name);
+        ASSERT_NE(widget, nullptr) << e.name;
+        EXPECT_STREQ(widget->metaObject()->className(), e.className) << e.name;
+        EXPECT_EQ(widget->parentWidget()->objectName(), e.parent) << e.name;
+        EXPECT_EQ(widget->geometry(), e.geometry) << e.name;
+        if (!e.text)
+            continue;
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            text = label->text();
+        else if (auto* button = qobject_cast<QPushButton*>(widget))
+            text = button->text();
+        else if (auto* frame = qobject_cast<QGroupBox*>(widget))
+            text = frame->title();
+        EXPECT_EQ(text, e.text) << e.name;
+    }
+    // The Load handler has already rewritten the totals.
+    EXPECT_EQ(ui().lblPlayer->text(), "Player total:00");
+    EXPECT_EQ(ui().lblCom->text(), "Computer total:00");
+    EXPECT_EQ(ui().lblPlayer->pos(), QPoint(8, 24));
+    EXPECT_EQ(ui().lblCom->pos(), QPoint(8, 64));
+    EXPECT_FALSE(ui().cmdPass->isEnabled());
+    EXPECT_TRUE(ui().picDefault->isHidden());
+    EXPECT_EQ(board().contentsRect(), QRect(2, 2, 480, 480));
+}
+
+TEST_F(WindowTest, WindowHasItsExactCaptionAndAFixedClientArea)
+{
+    open();
+    show();
+    EXPECT_EQ(w->windowTitle(), "Pennalt (Black and White)");
+    EXPECT_EQ(ui().centralwidget->size(), QSize(792, 498));
+    EXPECT_EQ(w->minimumSize(), w->maximumSize()) << "not resizable";
+    EXPECT_EQ(w->height(), 498 + w->menuBar()->height());
+    const Qt::WindowFlags flags = w->windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
+    EXPECT_FALSE(w->windowIcon().isNull());
+    EXPECT_EQ(QApplication::focusWidget(), ui().picBoard) << "the window opens with the focus on the board";
+}
+
+TEST_F(WindowTest, MenusCarryTheirCaptionsAndShortcuts)
+{
+    open();
+    EXPECT_EQ(ui().mGame->title(), "Game(&G)");
+    EXPECT_EQ(ui().mOption->title(), "Option(&O)");
+    const auto gameItems = ui().mGame->actions();
+    ASSERT_EQ(gameItems.size(), 3);
+    EXPECT_EQ(gameItems[0], ui().mNewGame);
+    EXPECT_TRUE(gameItems[1]->isSeparator());
+    EXPECT_EQ(gameItems[2], ui().mExit);
+    EXPECT_EQ(ui().mNewGame->text(), "New Game");
+    EXPECT_EQ(ui().mNewGame->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(ui().mExit->text(), "E&xit");
+    EXPECT_EQ(ui().mExit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4));
+    QStringList skins;
+    for (QAction* a : ui().mOption->actions()) {
+        skins << a->text();
+        EXPECT_FALSE(a->isCheckable());
+    }
+    EXPECT_EQ(skins, QStringList({"Default *", "Light Wood", "Light Wood2"}));
+}
+
+TEST_F(WindowTest, FocusMovesBoardPassExitAbout)
+{
+    open();
+    QWidget* next = ui().picBoard;
+    QStringList order;
+    for (int i = 0; i < 4; ++i) {
+        order << next->objectName();
+        do
+            next = next->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus));
+    }
+    EXPECT_EQ(order, QStringList({"picBoard", "cmdPass", "cmdExit", "cmdAbout"}));
+}
+
+TEST_F(WindowTest, FontsAndColoursFollowTheDesign)
+{
+    open();
+    const QFont info = ui().lblInfo->font();
+    EXPECT_EQ(info.family(), "Arial");
+    EXPECT_DOUBLE_EQ(info.pointSizeF(), 12);
+    EXPECT_EQ(info.weight(), QFont::Bold);
+    EXPECT_FALSE(info.underline()) << "not inherited from the frame";
+    EXPECT_TRUE(ui().fraInfo->font().underline());
+    EXPECT_DOUBLE_EQ(ui().LabelX->font().pointSizeF(), 9.75);
+    EXPECT_EQ(ui().LabelX->font().weight(), QFont::Bold);
+    EXPECT_EQ(ui().Label4->font().weight(), QFont::Normal);
+    EXPECT_EQ(ui().lblPlayer->font().family(), "PMingLiU");
+    EXPECT_DOUBLE_EQ(ui().lblPlayer->font().pointSizeF(), 16.5);
+    EXPECT_EQ(ui().lblPlayer->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(ui().lblCom->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_TRUE(ui().lblInfo->wordWrap());
+    // The substitutes are really installed fonts.
+    EXPECT_NE(QFontInfo(ui().lblPlayer->font()).family(), QFontInfo(QFont("DejaVu Sans")).family());
+}
+
+// ---- Board drawing ----------------------------------------------------------
+
+TEST_F(WindowTest, GridAndFrameLinesLieOnTheirPixels)
+{
+    open();
+    const QImage skin = fileImage(skinFile(1));
+    const EdgeColours colours = board().edgeColours();
+    ASSERT_NE(colours.light, colours.shadow);
+    const QRgb light = colours.light.rgb(), shadow = colours.shadow.rgb();
+    for (int k = 0; k < 8; ++k) {
+        const int first = 12 + 57 * k, last = 68 + 57 * k;
+        const int mid = first + 20;
+        EXPECT_EQ(px(mid, first), light) << "top of row " << k;
+        EXPECT_EQ(px(first, mid), light) << "left of column " << k;
+        EXPECT_EQ(px(mid, last), shadow) << "bottom of row " << k;
+        EXPECT_EQ(px(last, mid), shadow) << "right of column " << k;
+        EXPECT_EQ(px(mid, mid), skin.pixel(mid, mid)) << "cell inside untouched";
+    }
+    EXPECT_EQ(px(69, 30), light) << "cell (1,0) begins at column 69";
+    EXPECT_EQ(px(467, 440), shadow) << "cell (7,7) ends at 467";
+    for (int i = 20; i < 460; i += 37) {
+        EXPECT_EQ(px(i, 10), shadow);
+        EXPECT_EQ(px(10, i), shadow);
+        EXPECT_EQ(px(i, 469), light);
+        EXPECT_EQ(px(469, i), light);
+        for (int untouched : {11, 468}) {
+            EXPECT_EQ(px(i, untouched), skin.pixel(i, untouched)) << i << "," << untouched;
+            EXPECT_EQ(px(untouched, i), skin.pixel(untouched, i)) << untouched << "," << i;
+        }
+    }
+    const QImage before = board().picture();
+    w->DrawBoard();
+    EXPECT_EQ(board().picture(), before) << "drawing the grid twice changes nothing";
+}
+
+TEST_F(WindowTest, DiscsFillTheirSpanAndCoverEachOther)
+{
+    open();
+    const QImage skin = fileImage(skinFile(1));
+    w->DrawChess(0, 0, BLACK);
+    w->DrawChess(7, 7, WHITE);
+    w->DrawChess(3, 4, EMPTY);
+    EXPECT_EQ(px(41, 41), qRgb(0, 0, 0));
+    EXPECT_EQ(px(21, 41), qRgb(0, 0, 0));
+    EXPECT_EQ(px(61, 41), qRgb(0, 0, 0));
+    EXPECT_EQ(px(41, 21), qRgb(0, 0, 0));
+    EXPECT_EQ(px(41, 61), qRgb(0, 0, 0));
+    EXPECT_EQ(px(20, 41), skin.pixel(20, 41));
+    EXPECT_EQ(px(62, 41), skin.pixel(62, 41));
+    EXPECT_EQ(px(440, 440), qRgb(255, 255, 255));
+    EXPECT_EQ(px(420, 440), qRgb(255, 255, 255));
+    EXPECT_EQ(px(460, 440), qRgb(255, 255, 255));
+    EXPECT_EQ(px(212, 269), qRgb(255, 255, 255)) << "any code but BLACK paints white";
+
+    const QImage withGrid = board().picture();
+    w->DrawBoard();
+    EXPECT_EQ(board().picture(), withGrid) << "the grid leaves the discs intact";
+
+    w->DrawChess(0, 0, WHITE);
+    for (int y = 12; y <= 68; ++y)
+        for (int x = 12; x <= 68; ++x)
+            ASSERT_NE(px(x, y), qRgb(0, 0, 0)) << "black left at " << x << "," << y;
+}
+
+TEST_F(WindowTest, TheScreenShowsWhatWasDrawn)
+{
+    open();
+    show();
+    newGame(ANSWER_YES);
+    QApplication::processEvents();
+    const QImage shot = board().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage& picture = board().picture();
+    for (QPoint p : {QPoint(212, 212), QPoint(269, 212), QPoint(12, 30), QPoint(68, 30), QPoint(10, 200),
+                     QPoint(300, 300), QPoint(479, 479), QPoint(0, 0)})
+        EXPECT_EQ(shot.pixel(p + QPoint(2, 2)), picture.pixel(p)) << p.x() << "," << p.y();
+}
+
+// ---- Skins ------------------------------------------------------------------
+
+TEST_F(WindowTest, StartUpShowsSkinOneUnderTheEmptyGrid)
+{
+    open();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(w->state().SkinIndex, 1);
+    EXPECT_EQ(QString::fromStdString(w->state().SkinPath), QDir(dir.path()).filePath("pic/Board1.jpg"));
+    const QImage skin = fileImage(skinFile(1));
+    EXPECT_EQ(px(100, 100), skin.pixel(100, 100));
+    EXPECT_EQ(px(0, 0), skin.pixel(0, 0));
+    EXPECT_EQ(board().cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(WindowTest, SwitchingSkinsMovesTheMarkAndRepaintsEveryDisc)
+{
+    open();
+    newGame(ANSWER_NO);
+    const GameState before = w->state();
+    const QString info = ui().lblInfo->text();
+    const QString player = ui().lblPlayer->text();
+
+    ui().mBoard_2->trigger();
+    EXPECT_EQ(ui().mBoard_1->text(), "Default");
+    EXPECT_EQ(ui().mBoard_2->text(), "Light Wood *");
+    EXPECT_EQ(ui().mBoard_3->text(), "Light Wood2");
+    EXPECT_EQ(w->state().SkinIndex, 2);
+    EXPECT_TRUE(QString::fromStdString(w->state().SkinPath).endsWith("/pic/Board2.jpg"));
+    const QImage skin2 = fileImage(skinFile(2));
+    EXPECT_EQ(px(100, 100), skin2.pixel(100, 100));
+    EXPECT_EQ(px(30, 12), board().edgeColours().light.rgb());
+    expectDiscsMatchBoard(skin2);
+    EXPECT_EQ(w->state().Board, before.Board);
+    EXPECT_EQ(w->state().PlayerTotal, before.PlayerTotal);
+    EXPECT_EQ(ui().lblInfo->text(), info);
+    EXPECT_EQ(ui().lblPlayer->text(), player);
+
+    // Choosing the marked item again keeps the captions and redraws all.
+    w->DrawChess(0, 0, BLACK);
+    ui().mBoard_2->trigger();
+    EXPECT_EQ(ui().mBoard_2->text(), "Light Wood *");
+    EXPECT_EQ(ui().mBoard_1->text(), "Default");
+    EXPECT_EQ(px(41, 41), skin2.pixel(41, 41)) << "the stray disc went with the reload";
+    expectDiscsMatchBoard(skin2);
+    EXPECT_TRUE(boxes.size() == 1) << "only the New Game question";
+}
+
+TEST_F(WindowTest, MissingPicFolderFallsBackEverywhere)
+{
+    ASSERT_TRUE(QDir(dir.filePath("pic")).removeRecursively());
+    open();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, NO_SKIN);
+    EXPECT_EQ(boxes[0].title, "No skin source");
+    EXPECT_EQ(boxes[0].style, 64);
+    EXPECT_FALSE(boxes[0].windowShown) << "the box comes before the window";
+    const QImage builtIn = fileImage(sourcePath("window/images/default.jpg"));
+    EXPECT_EQ(px(100, 100), builtIn.pixel(100, 100));
+    EXPECT_EQ(px(30, 12), board().edgeColours().light.rgb()) << "grid on the built-in image";
+
+    newGame(ANSWER_YES);
+    EXPECT_EQ(boxes.size(), 2u) << "New Game falls back silently";
+    EXPECT_EQ(px(100, 100), builtIn.pixel(100, 100));
+    expectDiscsMatchBoard(builtIn);
+
+    ui().mBoard_3->trigger();
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[2].title, "No skin source");
+    EXPECT_EQ(ui().mBoard_3->text(), "Light Wood2 *") << "the mark moves all the same";
+    EXPECT_EQ(ui().mBoard_1->text(), "Default");
+    EXPECT_TRUE(QString::fromStdString(w->state().SkinPath).endsWith("pic/Board3.jpg"));
+    expectDiscsMatchBoard(builtIn);
+
+    // The folder comes back: switching to skin 1 loads it for good.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("pic"));
+    ASSERT_TRUE(QFile::copy(sourcePath("pic/Board1.jpg"), skinFile(1)));
+    ui().mBoard_1->trigger();
+    EXPECT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(ui().mBoard_1->text(), "Default *");
+    const QImage skin1 = fileImage(skinFile(1));
+    expectDiscsMatchBoard(skin1);
+    newGame(ANSWER_YES);
+    EXPECT_EQ(px(100, 100), skin1.pixel(100, 100));
+}
+
+TEST_F(WindowTest, UnreadableSkinFilesFallBackLikeMissingOnes)
+{
+    std::mt19937 rng(3);
+    QByteArray junk(5000, '\0');
+    for (char& c : junk)
+        c = static_cast<char>(rng());
+    QFile::remove(skinFile(1));
+    QFile one(skinFile(1));
+    ASSERT_TRUE(one.open(QIODevice::WriteOnly));
+    one.write(junk);
+    one.close();
+    QFile::remove(skinFile(2));
+    QFile(skinFile(2)).open(QIODevice::WriteOnly); // empty
+    QFile::remove(skinFile(3));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("pic/Board3.jpg")); // a folder by that name
+
+    open();
+    ASSERT_EQ(boxTitles(), std::vector<QString>{"No skin source"});
+    const QImage builtIn = fileImage(sourcePath("window/images/default.jpg"));
+    EXPECT_EQ(px(200, 200), builtIn.pixel(200, 200));
+    ui().mBoard_2->trigger();
+    ui().mBoard_3->trigger();
+    EXPECT_EQ(boxTitles(), (std::vector<QString>{"No skin source", "No skin source", "No skin source"}));
+    newGame(ANSWER_YES);
+    EXPECT_EQ(boxes.size(), 4u);
+    expectDiscsMatchBoard(builtIn);
+}
+
+TEST_F(WindowTest, SkinFileRemovedAfterStartUpCostsOnlyTheImageAtNewGame)
+{
+    open();
+    ASSERT_TRUE(QFile::remove(skinFile(1)));
+    newGame(ANSWER_NO);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "New game! You go first?");
+    EXPECT_EQ(boxes[0].style, 68);
+    EXPECT_EQ(boxes[0].title, "");
+    expectDiscsMatchBoard(fileImage(sourcePath("window/images/default.jpg")));
+    EXPECT_EQ(ui().lblCom->text(), "Computer total:04");
+}
+
+// ---- Pointer read-out -------------------------------------------------------
+
+TEST_F(WindowTest, PointerReadOutShowsPositionAndCell)
+{
+    open();
+    show();
+    const std::vector<std::tuple<int, QString, QString>> examples{
+        {0, " 0", " 0"},     {11, " 11", " 0"},   {12, " 12", " 0"},  {68, " 68", " 0"},  {69, " 69", " 1"},
+        {467, " 467", " 7"}, {468, " 468", " 8"}, {479, " 479", " 8"}, {-44, "-44", " 0"}, {-45, "-45", "-1"},
+    };
+    for (const auto& [v, position, cell] : examples) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(widgetPoint(v, 100)), QPointF(), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(ui().picBoard, &move);
+        EXPECT_EQ(ui().LabelX->text(), position) << v;
+        EXPECT_EQ(ui().IntPosX->text(), cell) << v;
+        EXPECT_EQ(ui().LabelY->text(), " 100");
+        EXPECT_EQ(ui().IntPosY->text(), " 1");
+        QMouseEvent moveY(QEvent::MouseMove, QPointF(widgetPoint(100, v)), QPointF(), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(ui().picBoard, &moveY);
+        EXPECT_EQ(ui().LabelY->text(), position) << v;
+        EXPECT_EQ(ui().IntPosY->text(), cell) << v;
+    }
+    EXPECT_EQ(ui().LabelX->x(), 144) << "self-sizing labels keep their left edge";
+    const int narrow = ui().LabelX->width();
+    QTest::mouseMove(ui().picBoard, widgetPoint(5, 5));
+    EXPECT_EQ(ui().LabelX->text(), " 5");
+    EXPECT_LT(ui().LabelX->width(), narrow + 1);
+    QTest::mouseMove(ui().picBoard, widgetPoint(468, 5));
+    EXPECT_GT(ui().LabelX->width(), ui().IntPosX->width());
+}
+
+// ---- Play through the real widgets ------------------------------------------
+
+TEST_F(WindowTest, WholeGamePlayedWithTheMouseReachesItsResult)
+{
+    open();
+    show();
+    answers.push_back(ANSWER_YES);
+    QTest::keyClick(w.get(), Qt::Key_F2);
+    ASSERT_TRUE(w->state().GameStarted) << "F2 starts a game";
+    EXPECT_TRUE(ui().cmdPass->isEnabled());
+    EXPECT_EQ(board().cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(board().cursor().hotSpot(), QPoint(2, 3));
+
+    const QImage skin = fileImage(skinFile(1));
+    Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+    int turn = 0;
+    while (!w->state().GameOver && turn < 100) {
+        const GameState& s = w->state();
+        QPoint target(-1, -1);
+        forEachCell([&](int col, int row) {
+            if (target.x() < 0 && s.Board(col, row) == EMPTY && SpotValue(s, col, row, s.PlayerColor) > 0)
+                target = {col, row};
+        });
+        if (target.x() >= 0)
+            QTest::mouseClick(ui().picBoard, buttons[turn % 3], Qt::NoModifier, cellPoint(target.x(), target.y()));
+        else
+            QTest::mouseClick(ui().cmdPass, Qt::LeftButton);
+        ++turn;
+        expectDiscsMatchBoard(skin);
+        ASSERT_TRUE(boxes.size() == 1 || w->state().GameOver) << boxes.back().text.toStdString();
+    }
+    ASSERT_TRUE(w->state().GameOver);
+    const bool lost = w->state().PlayerTotal < w->state().ComputerTotal;
+    EXPECT_EQ(boxes.back().title, lost ? "you lost" : "you win");
+    EXPECT_EQ(boxes.back().style, 64);
+    EXPECT_EQ(ui().lblInfo->text(), lost ? "you lost!" : "you win!");
+    EXPECT_FALSE(ui().cmdPass->isEnabled());
+
+    const size_t shown = boxes.size();
+    QTest::mouseClick(ui().picBoard, Qt::LeftButton, Qt::NoModifier, cellPoint(0, 0));
+    EXPECT_EQ(boxes.size(), shown) << "clicks after the end do nothing";
+}
+
+TEST_F(WindowTest, RefusedClicksShowTheirBoxes)
+{
+    open();
+    show();
+    QTest::mouseClick(ui().picBoard, Qt::LeftButton, Qt::NoModifier, cellPoint(2, 4));
+    EXPECT_TRUE(boxes.empty()) << "no game yet";
+    newGame(ANSWER_YES);
+    QTest::mouseClick(ui().picBoard, Qt::LeftButton, Qt::NoModifier, cellPoint(3, 3));
+    QTest::mouseClick(ui().picBoard, Qt::LeftButton, Qt::NoModifier, cellPoint(0, 0));
+    QTest::mouseClick(ui().picBoard, Qt::LeftButton, Qt::NoModifier, widgetPoint(470, 470));
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[1].text, "Already occupied!");
+    EXPECT_EQ(boxes[1].title, "Oop!!!");
+    EXPECT_EQ(boxes[1].style, 48);
+    EXPECT_EQ(boxes[2].text, "Invalid position!");
+}
+
+TEST_F(WindowTest, AltPWorksOnlyWhilePassIsEnabled)
+{
+    open();
+    show();
+    QTest::keyClick(w.get(), Qt::Key_P, Qt::AltModifier);
+    QTest::qWait(300); // a mnemonic presses its button after a short animation
+    EXPECT_TRUE(boxes.empty()) << "a disabled Pass cannot be reached";
+    newGame(ANSWER_YES);
+    QTest::keyClick(w.get(), Qt::Key_P, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->state().Board(2, 3) == WHITE; }, 2000))
+        << "the computer took the turn";
+}
+
+// ---- About and exit ---------------------------------------------------------
+
+TEST_F(WindowTest, AboutShowsItsOwnTitle)
+{
+    open();
+    show();
+    QTest::mouseClick(ui().cmdAbout, Qt::LeftButton);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "About Pennalt");
+    EXPECT_EQ(boxes[0].style, 64);
+    EXPECT_FALSE(boxes[0].text.isEmpty());
+    EXPECT_FALSE(boxes[0].text.contains('\n'));
+}
+
+TEST_F(WindowTest, ExitAnsweredNoLeavesEverythingAsItWas)
+{
+    open();
+    show();
+    newGame(ANSWER_YES);
+    QTest::mouseClick(ui().picBoard, Qt::LeftButton, Qt::NoModifier, cellPoint(4, 2));
+    const GameState before = w->state();
+    const QImage picture = board().picture();
+    const QString info = ui().lblInfo->text(), player = ui().lblPlayer->text();
+
+    answers = {ANSWER_NO, ANSWER_NO, ANSWER_NO};
+    QTest::mouseClick(ui().cmdExit, Qt::LeftButton);
+    ui().cmdPass->setFocus();
+    QTest::keyClick(w.get(), Qt::Key_F4, Qt::ControlModifier);
+    ui().mExit->trigger();
+    ASSERT_EQ(boxes.size(), 4u);
+    for (size_t i = 1; i < 4; ++i) {
+        EXPECT_EQ(boxes[i].text, "Exit game?");
+        EXPECT_EQ(boxes[i].style, 36);
+        EXPECT_EQ(boxes[i].title, "") << "the application title is shown";
+    }
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->state().Board, before.Board);
+    EXPECT_EQ(board().picture(), picture);
+    EXPECT_EQ(ui().lblInfo->text(), info);
+    EXPECT_EQ(ui().lblPlayer->text(), player);
+    EXPECT_TRUE(ui().cmdPass->isEnabled());
+}
+
+TEST_F(WindowTest, ExitAnsweredYesClosesAndTheCloseBoxAsksNothing)
+{
+    open();
+    show();
+    answers = {ANSWER_YES};
+    QTest::mouseClick(ui().cmdExit, Qt::LeftButton);
+    EXPECT_FALSE(w->isVisible());
+
+    boxes.clear();
+    open();
+    show();
+    newGame(ANSWER_YES);
+    boxes.clear();
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(boxes.empty());
+}
+
+// ---- Message boxes ----------------------------------------------------------
+
+namespace {
+
+// What a real box showed before the test pressed a button on it.
+struct BoxSeen {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+
+} // namespace
+
+TEST(MessageBox, StyleNumbersGiveIconsButtonsAndTheDefaultTitle)
+{
+    struct Case {
+        int style;
+        QString title;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton press;
+        int result;
+    };
+    const std::vector<Case> cases{
+        {36, "", QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, ANSWER_YES},
+        {36, "", QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, ANSWER_NO},
+        {68, "", QMessageBox::Information, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, ANSWER_YES},
+        {48, "Oop!!!", QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, ANSWER_OK},
+        {64, "you win", QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok, ANSWER_OK},
+    };
+    for (const Case& c : cases) {
+        auto seen = std::make_shared<BoxSeen>();
+        QTimer::singleShot(0, [seen, press = c.press] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            *seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+            box->button(press)->click();
+        });
+        const int result = ShowMessageBox(nullptr, "text", c.style, c.title);
+        EXPECT_EQ(result, c.result) << c.style;
+        EXPECT_EQ(seen->title, c.title.isEmpty() ? "Kalvado" : c.title);
+        EXPECT_EQ(seen->icon, c.icon) << c.style;
+        EXPECT_EQ(seen->buttons, c.buttons) << c.style;
+    }
+}
+
+// ---- Stored images ----------------------------------------------------------
+
+TEST(StoredImages, IconAndCursorHaveTheirFormats)
+{
+    QFile ico(sourcePath("window/images/kalvado.ico"));
+    ASSERT_TRUE(ico.open(QIODevice::ReadOnly));
+    const QByteArray i = ico.readAll();
+    ASSERT_GE(i.size(), 22 + 40);
+    auto u16 = [](const QByteArray& d, int at) { return qFromLittleEndian<quint16>(d.constData() + at); };
+    EXPECT_EQ(u16(i, 2), 1) << "icon";
+    EXPECT_EQ(u16(i, 4), 1) << "one image";
+    EXPECT_EQ(quint8(i[6]), 32);
+    EXPECT_EQ(quint8(i[7]), 32);
+    EXPECT_EQ(quint8(i[8]), 16) << "16 colours";
+    EXPECT_EQ(u16(i, 12), 4) << "4 bits per pixel";
+    EXPECT_EQ(u16(i, 22 + 14), 4);
+    QImage icon;
+    ASSERT_TRUE(icon.loadFromData(i, "ico"));
+    EXPECT_EQ(icon.size(), QSize(32, 32));
+
+    QFile cur(sourcePath("window/images/board.cur"));
+    ASSERT_TRUE(cur.open(QIODevice::ReadOnly));
+    const QByteArray c = cur.readAll();
+    EXPECT_EQ(u16(c, 2), 2) << "cursor";
+    EXPECT_EQ(u16(c, 4), 1);
+    EXPECT_EQ(quint8(c[6]), 32);
+    EXPECT_EQ(quint8(c[7]), 32);
+    EXPECT_EQ(u16(c, 10), 2) << "hot spot x";
+    EXPECT_EQ(u16(c, 12), 3) << "hot spot y";
+    EXPECT_EQ(u16(c, 22 + 14), 1) << "two colours";
+    const QCursor cursor = LoadCursorFile(sourcePath("window/images/board.cur"));
+    EXPECT_EQ(cursor.hotSpot(), QPoint(2, 3));
+    EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
+}
+
+TEST(StoredImages, BoardImagesAreBaselineJpegsOfTheBoardSizeAndDiffer)
+{
+    std::vector<QImage> images;
+    for (const char* file : {"window/images/default.jpg", "pic/Board1.jpg", "pic/Board2.jpg", "pic/Board3.jpg"}) {
+        QFile f(sourcePath(file));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << file;
+        const QByteArray data = f.readAll();
+        const int sof0 = data.indexOf(QByteArray("\xFF\xC0", 2));
+        ASSERT_GT(sof0, 0) << file << " is baseline";
+        EXPECT_EQ(data.indexOf(QByteArray("\xFF\xC2", 2)), -1) << file << " is not progressive";
+        EXPECT_EQ(quint8(data[sof0 + 4]), 8) << "8-bit samples";
+        EXPECT_EQ(qFromBigEndian<quint16>(data.constData() + sof0 + 5), 480);
+        EXPECT_EQ(qFromBigEndian<quint16>(data.constData() + sof0 + 7), 480);
+        EXPECT_EQ(quint8(data[sof0 + 9]), 3) << "three components";
+        images.push_back(LoadBoardImage(sourcePath(file)));
+        ASSERT_EQ(images.back().size(), QSize(480, 480));
+    }
+    auto meanColour = [](const QImage& image) {
+        long r = 0, g = 0, b = 0;
+        for (int y = 0; y < image.height(); y += 4)
+            for (int x = 0; x < image.width(); x += 4) {
+                const QRgb p = image.pixel(x, y);
+                r += qRed(p), g += qGreen(p), b += qBlue(p);
+            }
+        return std::array<long, 3>{r / 14400, g / 14400, b / 14400};
+    };
+    for (size_t a = 0; a < images.size(); ++a)
+        for (size_t b = a + 1; b < images.size(); ++b) {
+            const auto ma = meanColour(images[a]), mb = meanColour(images[b]);
+            long distance = 0;
+            for (int k = 0; k < 3; ++k)
+                distance += std::abs(ma[k] - mb[k]);
+            long differing = 0;
+            for (int y = 0; y < 480; y += 8)
+                for (int x = 0; x < 480; x += 8)
+                    differing += std::abs(qGray(images[a].pixel(x, y)) - qGray(images[b].pixel(x, y))) > 12;
+            EXPECT_TRUE(distance > 30 || differing > 1800) << a << " and " << b << " look alike";
+        }
+}

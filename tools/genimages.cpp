@@ -1,0 +1,309 @@
+// Writes every image the game ships: the built-in board image, the three
+// board skins, the window icon and the board cursor. The output depends on
+// nothing but this file, so running it again gives the same pictures.
+//
+//   genimages <repo root>
+
+#include <QByteArray>
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QtEndian>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int SIZE = 480;
+constexpr double PI = 3.14159265358979323846;
+
+// Integer hash noise: the same numbers on every machine.
+double hash2(int x, int y, std::uint32_t seed)
+{
+    std::uint32_t h = static_cast<std::uint32_t>(x) * 374761393u + static_cast<std::uint32_t>(y) * 668265263u
+                      + seed * 2246822519u;
+    h = (h ^ (h >> 13)) * 1274126177u;
+    h ^= h >> 16;
+    return (h & 0xffffff) / double(0xffffff);
+}
+
+double smooth(double t)
+{
+    return t * t * (3 - 2 * t);
+}
+
+double valueNoise(double x, double y, std::uint32_t seed)
+{
+    const int x0 = static_cast<int>(std::floor(x));
+    const int y0 = static_cast<int>(std::floor(y));
+    const double fx = smooth(x - x0);
+    const double fy = smooth(y - y0);
+    const double a = hash2(x0, y0, seed), b = hash2(x0 + 1, y0, seed);
+    const double c = hash2(x0, y0 + 1, seed), d = hash2(x0 + 1, y0 + 1, seed);
+    return (a + (b - a) * fx) * (1 - fy) + (c + (d - c) * fx) * fy;
+}
+
+double fbm(double x, double y, std::uint32_t seed, int octaves = 5)
+{
+    double sum = 0, amp = 0.5, norm = 0;
+    for (int i = 0; i < octaves; ++i) {
+        sum += amp * valueNoise(x, y, seed + static_cast<std::uint32_t>(i) * 101u);
+        norm += amp;
+        amp *= 0.5;
+        x *= 2.03;
+        y *= 2.03;
+    }
+    return sum / norm;
+}
+
+struct Wood {
+    QColor light;
+    QColor dark;
+    double rings;      // grain lines across the board
+    double warp;       // how much the grain wanders
+    double stretch;    // how long the grain features are
+    bool vertical;     // grain runs top to bottom instead of left to right
+    int planks;        // boards glued side by side (0: one piece)
+    std::uint32_t seed;
+};
+
+QRgb mix(const QColor& a, const QColor& b, double t)
+{
+    t = std::clamp(t, 0.0, 1.0);
+    return qRgb(static_cast<int>(std::lround(a.red() + (b.red() - a.red()) * t)),
+                static_cast<int>(std::lround(a.green() + (b.green() - a.green()) * t)),
+                static_cast<int>(std::lround(a.blue() + (b.blue() - a.blue()) * t)));
+}
+
+QImage woodImage(const Wood& w)
+{
+    QImage image(SIZE, SIZE, QImage::Format_RGB32);
+    for (int py = 0; py < SIZE; ++py) {
+        for (int px = 0; px < SIZE; ++px) {
+            double along = w.vertical ? py : px;
+            double across = w.vertical ? px : py;
+            std::uint32_t seed = w.seed;
+            if (w.planks > 0) {
+                const int plank = static_cast<int>(across * w.planks / SIZE);
+                seed += static_cast<std::uint32_t>(plank) * 7919u;
+                along += plank * 97.0;
+            }
+            const double wander = fbm(along / w.stretch, across / 60.0, seed);
+            const double t = across / SIZE * w.rings + wander * w.warp;
+            const double ring = t - std::floor(t);
+            const double line = std::pow(0.5 + 0.5 * std::cos(ring * 2 * PI), 6.0);
+            const double pores = fbm(along / 3.0, across / 0.8, seed + 17u, 3);
+            const double figure = fbm(along / 140.0, across / 140.0, seed + 31u, 3);
+            double shade = 0.20 + 0.55 * line + 0.18 * (pores - 0.5) + 0.30 * (figure - 0.5);
+            if (w.planks > 0) {
+                const double pos = across * w.planks / SIZE;
+                const double seam = std::abs(pos - std::round(pos)) * SIZE / w.planks;
+                if (seam < 1.0)
+                    shade += 0.35;
+            }
+            image.setPixel(px, py, mix(w.light, w.dark, shade));
+        }
+    }
+    return image;
+}
+
+bool saveJpeg(const QImage& image, const QString& path)
+{
+    QImageWriter writer(path, "jpeg");
+    writer.setQuality(92);
+    writer.setOptimizedWrite(false);
+    writer.setProgressiveScanWrite(false); // baseline
+    if (!writer.write(image)) {
+        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
+        return false;
+    }
+    return true;
+}
+
+void put16(QByteArray& out, int v)
+{
+    char b[2];
+    qToLittleEndian<quint16>(static_cast<quint16>(v), b);
+    out.append(b, 2);
+}
+
+void put32(QByteArray& out, qint64 v)
+{
+    char b[4];
+    qToLittleEndian<quint32>(static_cast<quint32>(v), b);
+    out.append(b, 4);
+}
+
+void bitmapInfoHeader(QByteArray& out, int bitCount, int imageBytes, int colours)
+{
+    put32(out, 40);
+    put32(out, 32);
+    put32(out, 64); // colour rows and mask rows
+    put16(out, 1);
+    put16(out, bitCount);
+    put32(out, 0);
+    put32(out, imageBytes);
+    put32(out, 0);
+    put32(out, 0);
+    put32(out, colours);
+    put32(out, 0);
+}
+
+// The 16 colours of the classic palette.
+const std::array<QRgb, 16> PALETTE16{
+    qRgb(0, 0, 0),     qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+    qRgb(0, 0, 128),   qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+    qRgb(128, 128, 128), qRgb(255, 0, 0), qRgb(0, 255, 0),   qRgb(255, 255, 0),
+    qRgb(0, 0, 255),   qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
+};
+
+// The window icon: a corner of a green board with a black and a white disc.
+QByteArray iconFile()
+{
+    std::array<std::array<int, 32>, 32> pix{};   // palette index
+    std::array<std::array<bool, 32>, 32> clear{}; // transparent
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const bool border = x == 1 || y == 1 || x == 30 || y == 30;
+            const bool inside = x >= 1 && y >= 1 && x <= 30 && y <= 30;
+            clear[y][x] = !inside;
+            pix[y][x] = border ? 0 : (x == 16 || y == 16) ? 8 : 2;
+            auto disc = [&](int cx, int cy, int colour) {
+                const int d = (x - cx) * (x - cx) + (y - cy) * (y - cy);
+                if (d <= 42)
+                    pix[y][x] = d >= 30 ? 8 : colour;
+            };
+            disc(9, 9, 0);
+            disc(23, 23, 0);
+            disc(23, 9, 15);
+            disc(9, 23, 15);
+        }
+    }
+    const int xorBytes = 16 * 32, andBytes = 4 * 32;
+    const int resBytes = 40 + 16 * 4 + xorBytes + andBytes;
+    QByteArray out;
+    put16(out, 0);
+    put16(out, 1); // icon
+    put16(out, 1);
+    out.append(char(32)).append(char(32)).append(char(16)).append(char(0));
+    put16(out, 1);
+    put16(out, 4);
+    put32(out, resBytes);
+    put32(out, 22);
+    bitmapInfoHeader(out, 4, xorBytes + andBytes, 16);
+    for (QRgb c : PALETTE16)
+        out.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c))).append(char(0));
+    for (int y = 31; y >= 0; --y)
+        for (int x = 0; x < 32; x += 2)
+            out.append(char((pix[y][x] << 4) | pix[y][x + 1]));
+    for (int y = 31; y >= 0; --y)
+        for (int byte = 0; byte < 4; ++byte) {
+            int bits = 0;
+            for (int b = 0; b < 8; ++b)
+                bits = (bits << 1) | (clear[y][byte * 8 + b] ? 1 : 0);
+            out.append(char(bits));
+        }
+    return out;
+}
+
+// The board cursor: a white arrow with a black outline whose tip, the hot
+// spot, is at (2, 3), with a small disc beside it.
+QByteArray cursorFile()
+{
+    constexpr int HOT_X = 2, HOT_Y = 3;
+    std::array<std::array<int, 32>, 32> shape{}; // 0 clear, 1 black, 2 white
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const int dx = x - HOT_X, dy = y - HOT_Y;
+            // Arrow: a wedge below and right of the tip plus a short tail.
+            const bool wedge = dy >= 0 && dy <= 14 && dx >= 0 && dx <= dy * 2 / 3;
+            const bool tail = dy >= 10 && dy <= 19 && dx >= (dy - 10) / 2 + 3 && dx <= (dy - 10) / 2 + 5;
+            if (wedge || tail)
+                shape[y][x] = 2;
+            const int d = (x - 20) * (x - 20) + (y - 22) * (y - 22);
+            if (d <= 36)
+                shape[y][x] = 1;
+        }
+    }
+    // Outline every white pixel in black where it meets the clear area.
+    auto outlined = shape;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            if (shape[y][x] != 0)
+                continue;
+            for (int ny = y - 1; ny <= y + 1; ++ny)
+                for (int nx = x - 1; nx <= x + 1; ++nx)
+                    if (nx >= 0 && ny >= 0 && nx < 32 && ny < 32 && shape[ny][nx] == 2)
+                        outlined[y][x] = 1;
+        }
+    const int rowBytes = 4, xorBytes = rowBytes * 32, andBytes = rowBytes * 32;
+    const int resBytes = 40 + 2 * 4 + xorBytes + andBytes;
+    QByteArray out;
+    put16(out, 0);
+    put16(out, 2); // cursor
+    put16(out, 1);
+    out.append(char(32)).append(char(32)).append(char(2)).append(char(0));
+    put16(out, HOT_X);
+    put16(out, HOT_Y);
+    put32(out, resBytes);
+    put32(out, 22);
+    bitmapInfoHeader(out, 1, xorBytes + andBytes, 2);
+    out.append(char(0)).append(char(0)).append(char(0)).append(char(0));
+    out.append(char(255)).append(char(255)).append(char(255)).append(char(0));
+    auto rows = [&](auto bitOf) {
+        for (int y = 31; y >= 0; --y)
+            for (int byte = 0; byte < rowBytes; ++byte) {
+                int bits = 0;
+                for (int b = 0; b < 8; ++b)
+                    bits = (bits << 1) | (bitOf(outlined[y][byte * 8 + b]) ? 1 : 0);
+                out.append(char(bits));
+            }
+    };
+    rows([](int v) { return v == 2; }); // colour: white where set
+    rows([](int v) { return v == 0; }); // mask: clear where set
+    return out;
+}
+
+bool writeFile(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: genimages <repo root>\n");
+        return 2;
+    }
+    const QDir root(QString::fromLocal8Bit(argv[1]));
+    // Built-in: warm oak, horizontal grain.
+    const Wood builtIn{QColor(214, 160, 98), QColor(128, 78, 36), 9, 1.6, 260, false, 0, 1};
+    // Default: deep walnut planks.
+    const Wood skin1{QColor(150, 100, 62), QColor(70, 40, 22), 14, 1.2, 300, false, 3, 2};
+    // Light Wood: pale maple, fine vertical grain.
+    const Wood skin2{QColor(240, 214, 168), QColor(196, 152, 96), 22, 0.9, 400, true, 0, 3};
+    // Light Wood2: light ash planks, bold grain.
+    const Wood skin3{QColor(232, 206, 150), QColor(170, 122, 70), 7, 2.4, 180, true, 4, 4};
+
+    bool ok = saveJpeg(woodImage(builtIn), root.filePath("window/images/default.jpg"));
+    ok = saveJpeg(woodImage(skin1), root.filePath("pic/Board1.jpg")) && ok;
+    ok = saveJpeg(woodImage(skin2), root.filePath("pic/Board2.jpg")) && ok;
+    ok = saveJpeg(woodImage(skin3), root.filePath("pic/Board3.jpg")) && ok;
+    ok = writeFile(root.filePath("window/images/kalvado.ico"), iconFile()) && ok;
+    ok = writeFile(root.filePath("window/images/board.cur"), cursorFile()) && ok;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,287 @@
+#include "frmGame.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLayout>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "Images.h"
+#include "Position.h"
+#include "SkinPath.h"
+#include "Steps.h"
+#include "ui_frmGame.h"
+
+// The images live in a static library, whose resources nothing else pulls in.
+static void initImageResources()
+{
+    Q_INIT_RESOURCE(images);
+}
+
+namespace kalvado {
+
+namespace {
+
+const char* const APP_TITLE = "Kalvado";
+
+void installFontSubstitutes()
+{
+    // The design's faces are Windows fonts; these look and measure alike.
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
+    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
+    QFont::insertSubstitutions("PMingLiU", {"AR PL UMing TW", "AR PL UMing HK", "Noto Serif CJK TC", "DejaVu Serif"});
+}
+
+QFont designFont(const QString& family, double points, bool bold, bool underline = false)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setUnderline(underline); // set either way, so no frame's underline is inherited
+    return font;
+}
+
+QString exeDirOr(const QString& dir)
+{
+    return dir.isEmpty() ? QCoreApplication::applicationDirPath() : dir;
+}
+
+} // namespace
+
+int ShowMessageBox(QWidget* parent, const QString& text, int style, const QString& title)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title.isEmpty() ? APP_TITLE : title);
+    box.setText(text);
+    switch (style & 0x70) {
+    case 16: box.setIcon(QMessageBox::Critical); break;
+    case Style::Question: box.setIcon(QMessageBox::Question); break;
+    case Style::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Style::Information: box.setIcon(QMessageBox::Information); break;
+    default: break;
+    }
+    if ((style & 0x7) == Style::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Yes: return ANSWER_YES;
+    case QMessageBox::No: return ANSWER_NO;
+    default: return ANSWER_OK;
+    }
+}
+
+frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
+    : QMainWindow(parent)
+    , ui(std::make_unique<Ui::frmGame>())
+    , m_game(m_state, *this, exeDirOr(exeDir).toStdString())
+    , m_msgBox(std::move(msgBox))
+    , m_exeDir(exeDirOr(exeDir))
+{
+    initImageResources();
+    installFontSubstitutes();
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    ui->centralwidget->setFixedSize(792, 498);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    applyDesignFonts();
+    for (QLabel* label : {ui->Label4, ui->Label5, ui->LabelX, ui->LabelY, ui->IntPosX, ui->IntPosY, ui->lblPlayer,
+                          ui->lblCom})
+        label->setProperty("autoSize", true);
+
+    m_defaultImage = QImage(":/images/default.jpg").convertToFormat(QImage::Format_RGB32);
+    ui->picDefault->setPixmap(QPixmap::fromImage(m_defaultImage));
+    ui->picBoard->setBackground(m_defaultImage);
+    setWindowIcon(QIcon(":/images/kalvado.ico"));
+    m_boardCursor = LoadCursorFile(":/images/board.cur");
+
+    connect(ui->mNewGame, &QAction::triggered, this, &frmGame::mNewGame_Click);
+    connect(ui->mExit, &QAction::triggered, this, &frmGame::mExit_Click);
+    connect(ui->mBoard_1, &QAction::triggered, this, [this] { mBoard_Click(1); });
+    connect(ui->mBoard_2, &QAction::triggered, this, [this] { mBoard_Click(2); });
+    connect(ui->mBoard_3, &QAction::triggered, this, [this] { mBoard_Click(3); });
+    connect(ui->cmdPass, &QPushButton::clicked, this, &frmGame::cmdPass_Click);
+    connect(ui->cmdAbout, &QPushButton::clicked, this, &frmGame::cmdAbout_Click);
+    connect(ui->cmdExit, &QPushButton::clicked, this, &frmGame::cmdExit_Click);
+    connect(ui->picBoard, &BoardSurface::mouseReleased, this, &frmGame::picBoard_MouseUp);
+    connect(ui->picBoard, &BoardSurface::mouseMoved, this, &frmGame::picBoard_MouseMove);
+
+    ui->picBoard->setFocus();
+    frmGame_Load();
+}
+
+frmGame::~frmGame() = default;
+
+void frmGame::applyDesignFonts()
+{
+    const QString ms = "MS Sans Serif";
+    ui->fraInfo->setFont(designFont(ms, 9.75, false, true));
+    for (QLabel* label : {ui->Label1, ui->Label4, ui->Label5, ui->Label6})
+        label->setFont(designFont(ms, 9.75, false));
+    for (QLabel* label : {ui->LabelX, ui->LabelY, ui->IntPosX, ui->IntPosY})
+        label->setFont(designFont(ms, 9.75, true));
+    ui->lblInfo->setFont(designFont("Arial", 12, true));
+    ui->lblPlayer->setFont(designFont("PMingLiU", 16.5, false));
+    ui->lblCom->setFont(designFont("PMingLiU", 16.5, false));
+}
+
+void frmGame::frmGame_Load()
+{
+    m_game.frmGame_Load();
+}
+
+void frmGame::setText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    // Self-sizing labels fit their text and keep their left and top edge.
+    if (label->property("autoSize").toBool())
+        label->adjustSize();
+}
+
+// ---- WindowOps --------------------------------------------------------------
+
+void frmGame::DrawChess(int col, int row, Cell chess)
+{
+    ui->picBoard->DrawChess(col, row, chess);
+}
+
+void frmGame::DrawBoard()
+{
+    ui->picBoard->DrawBoard();
+}
+
+void frmGame::setCaption(Label label, const std::string& text)
+{
+    QLabel* target = label == Label::Info ? ui->lblInfo : label == Label::Player ? ui->lblPlayer : ui->lblCom;
+    setText(target, QString::fromStdString(text));
+}
+
+void frmGame::setPassEnabled(bool enabled)
+{
+    ui->cmdPass->setEnabled(enabled);
+}
+
+void frmGame::loadSkin(const std::string& path)
+{
+    const QImage image = LoadBoardImage(QString::fromStdString(path));
+    if (image.isNull())
+        throw SkinLoadError("cannot show " + path);
+    ui->picBoard->setBackground(image);
+}
+
+void frmGame::repaintBoard()
+{
+    ui->picBoard->update();
+}
+
+void frmGame::showDefaultImage()
+{
+    ui->picBoard->setBackground(m_defaultImage);
+}
+
+void frmGame::setBoardCursor()
+{
+    ui->picBoard->setCursor(m_boardCursor);
+}
+
+int frmGame::MsgBox(const std::string& text, int style, const std::string& title)
+{
+    // Before the window is shown (a box from start-up) the box stands alone.
+    return m_msgBox(isVisible() ? this : nullptr, QString::fromStdString(text), style, QString::fromStdString(title));
+}
+
+// ---- Handlers ---------------------------------------------------------------
+
+void frmGame::mNewGame_Click()
+{
+    m_game.mNewGame_Click();
+}
+
+void frmGame::cmdPass_Click()
+{
+    m_game.cmdPass_Click();
+}
+
+void frmGame::picBoard_MouseUp(int button, int shift, float x, float y)
+{
+    m_game.picBoard_MouseUp(button, shift, x, y);
+}
+
+void frmGame::picBoard_MouseMove(int /*button*/, int /*shift*/, float x, float y)
+{
+    auto cellText = [](float v) {
+        const auto cell = CellFromPosition(v);
+        return cell ? QString::fromStdString(NumberText(*cell)) : QString();
+    };
+    auto positionText = [](float v) { return QString::fromStdString(NumberText(std::lround(v))); };
+    const QString col = cellText(x);
+    setText(ui->LabelX, positionText(x));
+    setText(ui->IntPosX, col);
+    const QString row = cellText(y);
+    setText(ui->LabelY, positionText(y));
+    setText(ui->IntPosY, row);
+}
+
+QAction* frmGame::skinItem(int index) const
+{
+    switch (index) {
+    case 1: return ui->mBoard_1;
+    case 2: return ui->mBoard_2;
+    case 3: return ui->mBoard_3;
+    default: throw std::out_of_range("no skin " + std::to_string(index));
+    }
+}
+
+void frmGame::mBoard_Click(int index)
+{
+    std::string path;
+    RunSteps(
+        {
+            [&] {
+                if (index == m_state.SkinIndex)
+                    return;
+                QAction* marked = skinItem(m_state.SkinIndex);
+                marked->setText(marked->text().chopped(2));
+                skinItem(index)->setText(skinItem(index)->text() + " *");
+                m_state.SkinIndex = checked16(index);
+            },
+            [&] { path = SkinFilePath(m_exeDir.toStdString(), index); },
+            [&] { loadSkin(path); },
+            [&] { m_state.SkinPath = path; },
+            [&] { DrawBoard(); },
+            [&] {
+                forEachCell([&](int col, int row) {
+                    const Cell cell = m_state.Board(col, row);
+                    if (cell == BLACK || cell == WHITE)
+                        DrawChess(col, row, cell);
+                });
+            },
+        },
+        [&] {
+            MsgBox(NO_SKIN_TEXT, Style::Information, NO_SKIN_TITLE);
+            showDefaultImage();
+        });
+}
+
+void frmGame::cmdAbout_Click()
+{
+    MsgBox("Pennalt (Black and White), made by the Kalvado team: outflank, flip and outnumber the computer.",
+           Style::Information, "About Pennalt");
+}
+
+void frmGame::mExit_Click()
+{
+    if (MsgBox("Exit game?", Style::Question + Style::YesNo) == ANSWER_YES)
+        close();
+}
+
+void frmGame::cmdExit_Click()
+{
+    mExit_Click();
+}
+
+} // namespace kalvado

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QCursor>
+#include <QImage>
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+#include "Game.h"
+#include "GameState.h"
+#include "WindowOps.h"
+
+class QLabel;
+namespace Ui {
+class frmGame;
+}
+
+namespace kalvado {
+
+// Shows a message box and returns the button code; tests put in their own.
+using MsgBoxFunction = std::function<int(QWidget* parent, const QString& text, int style, const QString& title)>;
+
+int ShowMessageBox(QWidget* parent, const QString& text, int style, const QString& title);
+
+// The game window. It owns the game state and routes every user action to
+// the game flow, which reaches back through the WindowOps it implements.
+class frmGame : public QMainWindow, public WindowOps {
+    Q_OBJECT
+
+public:
+    explicit frmGame(const QString& exeDir = QString(), MsgBoxFunction msgBox = ShowMessageBox,
+                     QWidget* parent = nullptr);
+    ~frmGame() override;
+
+    const GameState& state() const { return m_state; }
+    Ui::frmGame* form() const { return ui.get(); }
+    const QCursor& boardCursor() const { return m_boardCursor; }
+
+    // WindowOps
+    void DrawChess(int col, int row, Cell chess) override;
+    void DrawBoard() override;
+    void setCaption(Label label, const std::string& text) override;
+    void setPassEnabled(bool enabled) override;
+    void loadSkin(const std::string& path) override;
+    void repaintBoard() override;
+    void showDefaultImage() override;
+    void setBoardCursor() override;
+    int MsgBox(const std::string& text, int style, const std::string& title = {}) override;
+
+    void mNewGame_Click();
+    void cmdPass_Click();
+    void mBoard_Click(int index);
+    void cmdAbout_Click();
+    void mExit_Click();
+    void cmdExit_Click();
+    void picBoard_MouseUp(int button, int shift, float x, float y);
+    void picBoard_MouseMove(int button, int shift, float x, float y);
+
+private:
+    void frmGame_Load();
+    void applyDesignFonts();
+    void setText(QLabel* label, const QString& text);
+    QAction* skinItem(int index) const;
+
+    std::unique_ptr<Ui::frmGame> ui;
+    GameState m_state;
+    Game m_game;
+    MsgBoxFunction m_msgBox;
+    QString m_exeDir;
+    QImage m_defaultImage;
+    QCursor m_boardCursor;
+};
+
+} // namespace kalvado
