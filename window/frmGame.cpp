@@ -1,6 +1,8 @@
 #include "frmGame.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
+#include <QHash>
 #include <QIcon>
 #include <QLayout>
 #include <QMessageBox>
@@ -24,17 +26,31 @@ namespace {
 
 const char* const APP_TITLE = "Kalvado";
 
-void installFontSubstitutes()
+// The design's faces are Windows fonts. Where one is missing, the first
+// installed look-alike takes its place. Resolving the name here rather than
+// through the toolkit's substitution spares a fontconfig fallback search for
+// every label at start-up.
+QString installedFamily(const QString& face)
 {
-    // The design's faces are Windows fonts; these look and measure alike.
-    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
-    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
-    QFont::insertSubstitutions("PMingLiU", {"AR PL UMing TW", "AR PL UMing HK", "Noto Serif CJK TC", "DejaVu Serif"});
+    static const QHash<QString, QStringList> lookAlikes{
+        {"MS Sans Serif", {"Liberation Sans", "DejaVu Sans"}},
+        {"Arial", {"Liberation Sans", "DejaVu Sans"}},
+        {"PMingLiU", {"AR PL UMing TW", "AR PL UMing HK", "Noto Serif CJK TC", "DejaVu Serif"}},
+    };
+    // A plain list look-up: asking about a missing family by name sends
+    // fontconfig through its whole alias search.
+    static const QStringList installed = QFontDatabase::families();
+    if (installed.contains(face, Qt::CaseInsensitive))
+        return face;
+    for (const QString& family : lookAlikes.value(face))
+        if (installed.contains(family, Qt::CaseInsensitive))
+            return family;
+    return face;
 }
 
-QFont designFont(const QString& family, double points, bool bold, bool underline = false)
+QFont designFont(const QString& face, double points, bool bold, bool underline = false)
 {
-    QFont font(family);
+    QFont font(installedFamily(face));
     font.setPointSizeF(points);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setUnderline(underline); // set either way, so no frame's underline is inherited
@@ -82,7 +98,6 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
     , m_exeDir(exeDirOr(exeDir))
 {
     initImageResources();
-    installFontSubstitutes();
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -93,9 +108,6 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
                           ui->lblCom})
         label->setProperty("autoSize", true);
 
-    m_defaultImage = QImage(":/images/default.jpg").convertToFormat(QImage::Format_RGB32);
-    ui->picDefault->setPixmap(QPixmap::fromImage(m_defaultImage));
-    ui->picBoard->setBackground(m_defaultImage);
     setWindowIcon(QIcon(":/images/kalvado.ico"));
     m_boardCursor = LoadCursorFile(":/images/board.cur");
 
@@ -180,7 +192,18 @@ void frmGame::repaintBoard()
 
 void frmGame::showDefaultImage()
 {
-    ui->picBoard->setBackground(m_defaultImage);
+    ui->picBoard->setBackground(defaultImage());
+}
+
+// The built-in image is decoded on first use: at start-up the skin file
+// normally replaces it before the window is ever shown.
+const QImage& frmGame::defaultImage()
+{
+    if (m_defaultImage.isNull()) {
+        m_defaultImage = LoadBoardImage(":/images/default.jpg");
+        ui->picDefault->setPixmap(QPixmap::fromImage(m_defaultImage));
+    }
+    return m_defaultImage;
 }
 
 void frmGame::setBoardCursor()

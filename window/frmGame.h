@@ -62,6 +62,7 @@ private:
     void applyDesignFonts();
     void setText(QLabel* label, const QString& text);
     QAction* skinItem(int index) const;
+    const QImage& defaultImage();
 
     std::unique_ptr<Ui::frmGame> ui;
     GameState m_state;

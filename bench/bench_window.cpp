@@ -1,0 +1,53 @@
+// One click's whole handling in the real window: the player's disc, the
+// computer's reply and the repaint of the surface.
+#include <QApplication>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include "BoardSurface.h"
+#include "frmGame.h"
+#include "ui_frmGame.h"
+
+using namespace kalvado;
+
+namespace {
+
+int answerYes(QWidget*, const QString&, int, const QString&)
+{
+    return ANSWER_YES;
+}
+
+void BM_ClickAndReply(benchmark::State& s)
+{
+    frmGame window(QString(), answerYes);
+    window.show();
+    QApplication::processEvents();
+    BoardSurface* board = window.form()->picBoard;
+    const QPoint cell42(2 + 269, 2 + 155); // the opening placement (4,2)
+    for (auto _ : s) {
+        s.PauseTiming();
+        window.mNewGame_Click();
+        QApplication::processEvents();
+        s.ResumeTiming();
+        QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, cell42);
+        board->repaint();
+    }
+    if (window.state().Board(4, 2) != BLACK)
+        s.SkipWithError("the click was not played");
+}
+BENCHMARK(BM_ClickAndReply)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Kalvado");
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
