@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
@@ -469,6 +470,41 @@ TEST_F(WindowTest, SkinFileRemovedAfterStartUpCostsOnlyTheImageAtNewGame)
     EXPECT_EQ(boxes[0].title, "");
     expectDiscsMatchBoard(fileImage(sourcePath("window/images/default.jpg")));
     EXPECT_EQ(ui().lblCom->text(), "Computer total:04");
+}
+
+TEST(LoadBoardImage, ReadsWhatCanBeShownAndRefusesTheRest)
+{
+    QTemporaryDir dir;
+    QFile source(sourcePath("pic/Board2.jpg"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray jpeg = source.readAll();
+    auto write = [&](const QString& name, const QByteArray& data) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(data);
+        return f.fileName();
+    };
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(120, 80, QImage::Format_RGB32).save(&buffer, "PNG");
+    }
+    QByteArray huge = jpeg;
+    const int sof = huge.indexOf(QByteArray("\xFF\xC0", 2));
+    qToBigEndian<quint16>(60000, huge.data() + sof + 5);
+    qToBigEndian<quint16>(60000, huge.data() + sof + 7);
+
+    EXPECT_EQ(LoadBoardImage(write("whole.jpg", jpeg)).size(), QSize(480, 480));
+    EXPECT_EQ(LoadBoardImage(write("png.jpg", png)).size(), QSize(120, 80)) << "read by content, not by name";
+    EXPECT_TRUE(LoadBoardImage(write("cut.jpg", jpeg.left(jpeg.size() / 2))).isNull());
+    EXPECT_TRUE(LoadBoardImage(write("header.jpg", jpeg.left(200))).isNull());
+    EXPECT_TRUE(LoadBoardImage(write("empty.jpg", {})).isNull());
+    EXPECT_TRUE(LoadBoardImage(write("text.jpg", "not an image at all")).isNull());
+    EXPECT_TRUE(LoadBoardImage(write("huge.jpg", huge)).isNull()) << "over the allocation limit";
+    EXPECT_TRUE(LoadBoardImage(dir.filePath("missing.jpg")).isNull());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.jpg"));
+    EXPECT_TRUE(LoadBoardImage(dir.filePath("folder.jpg")).isNull());
 }
 
 // ---- Pointer read-out -------------------------------------------------------

@@ -6,14 +6,36 @@
 #include <QPixmap>
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace kalvado {
+
+namespace {
+
+// The JPEG decoder pads a cut-off file with grey and calls it a success; a
+// complete JPEG ends in its end-of-image marker, which the entropy-coded
+// data can never contain, so a missing marker at the end means truncation.
+bool isTruncatedJpeg(QFile& file)
+{
+    if (file.peek(2) != QByteArray("\xFF\xD8", 2))
+        return false;
+    const qint64 tail = std::min<qint64>(file.size(), 64);
+    if (!file.seek(file.size() - tail))
+        return true;
+    const bool complete = file.read(tail).contains(QByteArray("\xFF\xD9", 2));
+    file.seek(0);
+    return !complete;
+}
+
+} // namespace
 
 QImage LoadBoardImage(const QString& path)
 {
     QImageReader::setAllocationLimit(IMAGE_ALLOCATION_LIMIT_MB);
-    if (!QFileInfo(path).isFile())
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || isTruncatedJpeg(file))
         return {};
-    QImageReader reader(path);
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     QImage image = reader.read();
     if (image.isNull())
