@@ -1,0 +1,247 @@
+#include "XSession.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace kalvado::e2e {
+
+namespace {
+
+pid_t spawn(const std::vector<std::string>& argv, posix_spawn_file_actions_t* actions = nullptr)
+{
+    std::vector<char*> args;
+    for (const auto& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    pid_t pid = -1;
+    if (posix_spawnp(&pid, args[0], actions, nullptr, args.data(), environ) != 0)
+        return -1;
+    return pid;
+}
+
+} // namespace
+
+bool XSession::waitFor(const std::function<bool()>& done, int timeoutMs)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (true) {
+        if (done())
+            return true;
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(15));
+    }
+}
+
+XSession::XSession()
+{
+    // Xvfb picks a free display itself and writes its number to the pipe.
+    int fds[2];
+    if (pipe(fds) != 0)
+        return;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    m_server = spawn({"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, &actions);
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    std::string number;
+    char c;
+    while (m_server > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    close(fds[0]);
+    if (number.empty())
+        return;
+    m_name = ":" + number;
+    setenv("DISPLAY", m_name.c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    if (!std::getenv("XDG_RUNTIME_DIR")) {
+        char runtime[] = "/tmp/kalvado-e2e-XXXXXX";
+        if (mkdtemp(runtime))
+            setenv("XDG_RUNTIME_DIR", runtime, 1);
+    }
+    m_display = XOpenDisplay(m_name.c_str());
+}
+
+XSession::~XSession()
+{
+    for (pid_t pid : m_children)
+        stop(pid);
+    if (m_display)
+        XCloseDisplay(m_display);
+    if (m_server > 0) {
+        kill(m_server, SIGTERM);
+        waitpid(m_server, nullptr, 0);
+    }
+}
+
+pid_t XSession::start(const std::vector<std::string>& argv)
+{
+    const pid_t pid = spawn(argv);
+    if (pid > 0)
+        m_children.push_back(pid);
+    return pid;
+}
+
+bool XSession::running(pid_t pid)
+{
+    return waitpid(pid, nullptr, WNOHANG) == 0;
+}
+
+bool XSession::waitExit(pid_t pid, int timeoutMs)
+{
+    const bool ended = waitFor([&] { return waitpid(pid, nullptr, WNOHANG) == pid; }, timeoutMs);
+    if (ended)
+        std::erase(m_children, pid);
+    return ended;
+}
+
+void XSession::stop(pid_t pid)
+{
+    if (waitpid(pid, nullptr, WNOHANG) != 0)
+        return;
+    kill(pid, SIGTERM);
+    if (!waitFor([&] { return waitpid(pid, nullptr, WNOHANG) == pid; }, 2000)) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    std::erase(m_children, pid);
+}
+
+std::vector<std::pair<Window, std::string>> XSession::topLevelTitles(bool viewableOnly)
+{
+    std::vector<std::pair<Window, std::string>> found;
+    Window root, parent, *children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(m_display, DefaultRootWindow(m_display), &root, &parent, &children, &count))
+        return found;
+    const Atom netName = XInternAtom(m_display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(m_display, "UTF8_STRING", False);
+    for (unsigned i = 0; i < count; ++i) {
+        XWindowAttributes attributes;
+        if (!XGetWindowAttributes(m_display, children[i], &attributes))
+            continue;
+        if (viewableOnly && attributes.map_state != IsViewable)
+            continue;
+        Atom type;
+        int format;
+        unsigned long items, after;
+        unsigned char* data = nullptr;
+        std::string title;
+        if (XGetWindowProperty(m_display, children[i], netName, 0, 1024, False, utf8, &type, &format, &items, &after,
+                               &data) == Success && data) {
+            title.assign(reinterpret_cast<char*>(data), items);
+            XFree(data);
+        } else {
+            char* name = nullptr;
+            if (XFetchName(m_display, children[i], &name) && name) {
+                title = name;
+                XFree(name);
+            }
+        }
+        if (!title.empty())
+            found.emplace_back(children[i], title);
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
+Window XSession::findWindow(const std::string& title, bool viewableOnly)
+{
+    for (const auto& [window, name] : topLevelTitles(viewableOnly))
+        if (name == title)
+            return window;
+    return 0;
+}
+
+Window XSession::waitWindow(const std::string& title, int timeoutMs)
+{
+    Window found = 0;
+    waitFor([&] { return (found = findWindow(title)) != 0; }, timeoutMs);
+    return found;
+}
+
+bool XSession::waitGone(const std::string& title, int timeoutMs)
+{
+    return waitFor([&] { return findWindow(title) == 0; }, timeoutMs);
+}
+
+QPoint XSession::origin(Window window)
+{
+    int x = 0, y = 0;
+    Window child;
+    XTranslateCoordinates(m_display, window, DefaultRootWindow(m_display), 0, 0, &x, &y, &child);
+    return {x, y};
+}
+
+void XSession::sendClose(Window window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(m_display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(m_display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(m_display, window, False, NoEventMask, &event);
+    XFlush(m_display);
+}
+
+void XSession::xdotool(const std::string& arguments)
+{
+    const std::string command = "xdotool " + arguments + " >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0)
+        std::fprintf(stderr, "xdotool %s failed\n", arguments.c_str());
+}
+
+void XSession::key(Window window, const std::string& keys)
+{
+    xdotool("windowfocus --sync " + std::to_string(window) + " key --clearmodifiers " + keys);
+}
+
+void XSession::click(QPoint screen, int button)
+{
+    xdotool("mousemove --sync " + std::to_string(screen.x()) + " " + std::to_string(screen.y()) + " click "
+            + std::to_string(button));
+}
+
+void XSession::moveTo(QPoint screen)
+{
+    xdotool("mousemove --sync " + std::to_string(screen.x()) + " " + std::to_string(screen.y()));
+}
+
+QImage XSession::grab()
+{
+    const int width = DisplayWidth(m_display, DefaultScreen(m_display));
+    const int height = DisplayHeight(m_display, DefaultScreen(m_display));
+    XImage* image = XGetImage(m_display, DefaultRootWindow(m_display), 0, 0, width, height, AllPlanes, ZPixmap);
+    QImage out(width, height, QImage::Format_RGB32);
+    if (!image)
+        return {};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const unsigned long p = XGetPixel(image, x, y);
+            out.setPixel(x, y, qRgb(static_cast<int>((p >> 16) & 0xff), static_cast<int>((p >> 8) & 0xff),
+                                    static_cast<int>(p & 0xff)));
+        }
+    XDestroyImage(image);
+    return out;
+}
+
+} // namespace kalvado::e2e

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+
+#include <X11/Xlib.h>
+
+#include <functional>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace kalvado::e2e {
+
+// A private X server with the few things a test needs of it: starting
+// programs on it, finding their windows by title, real input through
+// xdotool, and the screen's pixels.
+class XSession {
+public:
+    XSession();
+    ~XSession();
+    XSession(const XSession&) = delete;
+    XSession& operator=(const XSession&) = delete;
+
+    bool ok() const { return m_display != nullptr; }
+    const std::string& name() const { return m_name; }
+
+    pid_t start(const std::vector<std::string>& argv);
+    bool running(pid_t pid);
+    // Waits up to the timeout for the program to end; true when it did.
+    bool waitExit(pid_t pid, int timeoutMs);
+    void stop(pid_t pid);
+
+    struct Found {
+        Window window = 0;
+        bool viewable = false;
+    };
+    std::vector<std::pair<Window, std::string>> topLevelTitles(bool viewableOnly = true);
+    Window findWindow(const std::string& title, bool viewableOnly = true);
+    Window waitWindow(const std::string& title, int timeoutMs = 5000);
+    bool waitGone(const std::string& title, int timeoutMs = 5000);
+    QPoint origin(Window window);
+    // Asks the window to close, as a window manager's close box does.
+    void sendClose(Window window);
+
+    void xdotool(const std::string& arguments);
+    void key(Window window, const std::string& keys);
+    void click(QPoint screen, int button = 1);
+    void moveTo(QPoint screen);
+
+    QImage grab();
+
+    static bool waitFor(const std::function<bool()>& done, int timeoutMs);
+
+private:
+    pid_t m_server = -1;
+    std::string m_name;
+    Display* m_display = nullptr;
+    std::vector<pid_t> m_children;
+};
+
+} // namespace kalvado::e2e

@@ -1,0 +1,366 @@
+// Plays the real kalvado binary on a private X server with real X input,
+// and checks from outside the process what a player would see: the titles
+// of the window and of every message box, and the pixels of the board.
+// The flow with a recording fake window runs alongside as the model that
+// says what each action must show.
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "../FakeWindow.h"
+#include "Game.h"
+#include "Rules.h"
+#include "XSession.h"
+
+using namespace kalvado;
+using namespace kalvado::e2e;
+using kalvado::test::Box;
+using kalvado::test::FakeWindow;
+
+namespace {
+
+const std::string MAIN_TITLE = "Pennalt (Black and White)";
+
+std::string env(const char* name, const std::string& fallback)
+{
+    const char* value = std::getenv(name);
+    return value && *value ? value : fallback;
+}
+
+std::string gameBinary()
+{
+    return env("KALVADO_E2E_BIN", KALVADO_BUILD_BIN);
+}
+
+QImage sourceImage(const QString& relative)
+{
+    return QImage(QDir(KALVADO_SOURCE_DIR).filePath(relative)).convertToFormat(QImage::Format_RGB32);
+}
+
+// One running game window and the model of what it must show.
+class Player {
+public:
+    Player(XSession& x, const std::string& exeDir)
+        : m_x(x)
+        , m_game(m_state, m_model, exeDir)
+    {
+    }
+
+    GameState& model() { return m_state; }
+    Window window() const { return m_window; }
+
+    // The Load handler of the model, and the boxes it says come first.
+    void expectStartUp(bool skinMissing)
+    {
+        if (skinMissing)
+            m_model.unreadable.insert(m_state.SkinPath.empty() ? std::string() : m_state.SkinPath);
+        m_game.frmGame_Load();
+    }
+
+    void attach(Window window, const QImage& skin)
+    {
+        m_window = window;
+        m_skin = skin;
+        locateBoard();
+    }
+
+    // Answers every box the model expects, in order, checking its title.
+    void answerBoxes(const std::vector<Box>& boxes, std::vector<int> answers = {})
+    {
+        for (const Box& box : boxes) {
+            const std::string title = box.title.empty() ? "Kalvado" : box.title;
+            const Window shown = m_x.waitWindow(title);
+            ASSERT_NE(shown, 0u) << "no box titled \"" << title << "\" for \"" << box.text << "\"";
+            int answer = ANSWER_OK;
+            if (box.style & Style::YesNo) {
+                ASSERT_FALSE(answers.empty());
+                answer = answers.front();
+                answers.erase(answers.begin());
+            }
+            m_x.key(shown, answer == ANSWER_NO ? "Escape" : "Return");
+            ASSERT_TRUE(m_x.waitFor([&] { return m_x.findWindow(title) != shown; }, 5000)) << title << " stays";
+        }
+    }
+
+    void newGame(int answer)
+    {
+        m_model.clearRecords();
+        m_model.answers.push_back(answer);
+        m_game.mNewGame_Click();
+        m_x.key(m_window, "F2");
+        answerBoxes(m_model.boxes, {answer});
+    }
+
+    void clickPicture(QPoint picture, int button = 1)
+    {
+        m_model.clearRecords();
+        m_game.picBoard_MouseUp(button, 0, static_cast<float>(picture.x()), static_cast<float>(picture.y()));
+        m_x.click(m_boardOrigin + picture, button);
+        answerBoxes(m_model.boxes);
+    }
+
+    void clickCell(int col, int row, int button = 1)
+    {
+        clickPicture({57 * col + 41, 57 * row + 41}, button);
+    }
+
+    void pass()
+    {
+        m_model.clearRecords();
+        m_game.cmdPass_Click();
+        m_x.click(m_clientOrigin + QPoint(520 + 36, 464 + 12));
+        answerBoxes(m_model.boxes);
+    }
+
+    void switchSkin(int index, const QImage& skin, bool loads)
+    {
+        m_x.key(m_window, "alt+o");
+        ASSERT_TRUE(m_x.waitFor([&] { return true; }, 200));
+        std::string keys;
+        for (int i = 1; i < index; ++i)
+            keys += "Down ";
+        m_x.key(m_window, keys + "Return");
+        if (!loads)
+            answerBoxes({{"No source skin, default is use, you can't change skin.", 64, "No skin source"}});
+        m_skin = skin;
+    }
+
+    void clickButton(QPoint centre) { m_x.click(m_clientOrigin + centre); }
+
+    // The screen shows the model's board on the current skin, with the grid.
+    void expectBoard(const char* when)
+    {
+        QImage shot;
+        std::string mismatch;
+        const bool same = m_x.waitFor(
+            [&] {
+                shot = m_x.grab();
+                mismatch = compare(shot);
+                return mismatch.empty();
+            },
+            4000);
+        EXPECT_TRUE(same) << when << ": " << mismatch;
+    }
+
+    QImage windowShot()
+    {
+        const QImage shot = m_x.grab();
+        return shot.copy(QRect(m_clientOrigin - QPoint(0, m_menuHeight), QSize(792, 498 + m_menuHeight)));
+    }
+
+private:
+    QRgb at(const QImage& shot, int x, int y) const
+    {
+        return shot.pixel(m_boardOrigin + QPoint(x, y));
+    }
+
+    // The menu bar's height is the toolkit's; find where the skin's pixels
+    // stand on the screen instead of guessing it.
+    void locateBoard()
+    {
+        const QPoint windowOrigin = m_x.origin(m_window);
+        bool found = m_x.waitFor(
+            [&] {
+                const QImage shot = m_x.grab();
+                for (int menu = 0; menu <= 60; ++menu) {
+                    const QPoint o = windowOrigin + QPoint(18, menu + 10);
+                    bool match = true;
+                    for (QPoint p : {QPoint(100, 100), QPoint(300, 150), QPoint(150, 400), QPoint(5, 5)})
+                        match = match && shot.pixel(o + p) == m_skin.pixel(p);
+                    if (match) {
+                        m_menuHeight = menu;
+                        m_boardOrigin = o;
+                        m_clientOrigin = windowOrigin + QPoint(0, menu);
+                        return true;
+                    }
+                }
+                return false;
+            },
+            5000);
+        ASSERT_TRUE(found) << "the skin is nowhere on the screen";
+    }
+
+    std::string compare(const QImage& shot) const
+    {
+        const QRgb light = at(shot, 30, 12);
+        const QRgb shadow = at(shot, 30, 68);
+        if (light == shadow || qGray(light) <= qGray(shadow))
+            return "grid edges lack their light and shadow";
+        for (int k = 0; k < 8; ++k)
+            for (int j = 0; j < 8; ++j) {
+                const int first = 12 + 57 * k, last = 68 + 57 * k, mid = 32 + 57 * j;
+                if (at(shot, mid, first) != light || at(shot, first, mid) != light || at(shot, mid, last) != shadow
+                    || at(shot, last, mid) != shadow)
+                    return "grid line wrong near cell " + std::to_string(j) + "," + std::to_string(k);
+            }
+        for (int i = 20; i < 460; i += 41) {
+            if (at(shot, i, 10) != shadow || at(shot, 10, i) != shadow || at(shot, i, 469) != light
+                || at(shot, 469, i) != light)
+                return "frame wrong at " + std::to_string(i);
+            if (at(shot, i, 11) != m_skin.pixel(i, 11) || at(shot, 468, i) != m_skin.pixel(468, i))
+                return "rows 11 and 468 must stay untouched at " + std::to_string(i);
+        }
+        for (int col = 0; col < 8; ++col)
+            for (int row = 0; row < 8; ++row) {
+                const int cx = 57 * col + 41, cy = 57 * row + 41;
+                const Cell cell = m_state.Board(col, row);
+                for (QPoint p : {QPoint(cx, cy), QPoint(cx - 20, cy), QPoint(cx + 20, cy), QPoint(cx, cy - 20)}) {
+                    const QRgb expected = cell == BLACK   ? qRgb(0, 0, 0)
+                                          : cell == WHITE ? qRgb(255, 255, 255)
+                                                          : m_skin.pixel(p);
+                    if (at(shot, p.x(), p.y()) != expected)
+                        return "cell " + std::to_string(col) + "," + std::to_string(row) + " shows the wrong disc";
+                }
+            }
+        return {};
+    }
+
+    XSession& m_x;
+    GameState m_state;
+    FakeWindow m_model;
+    Game m_game;
+    Window m_window = 0;
+    QImage m_skin;
+    int m_menuHeight = 0;
+    QPoint m_boardOrigin, m_clientOrigin;
+};
+
+class EndToEnd : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(x.ok()) << "Xvfb could not be started";
+        ASSERT_TRUE(QFileInfo(QString::fromStdString(gameBinary())).isExecutable()) << gameBinary();
+    }
+
+    // The real executable's folder, where the game looks for pic/.
+    static std::string exeDir()
+    {
+        return QFileInfo(QFileInfo(QString::fromStdString(gameBinary())).canonicalFilePath()).absolutePath().toStdString();
+    }
+
+    XSession x;
+};
+
+} // namespace
+
+TEST_F(EndToEnd, APlayerPlaysAWholeGameWithEveryControl)
+{
+    Player player(x, exeDir());
+    player.expectStartUp(false);
+    const pid_t game = x.start({gameBinary()});
+    ASSERT_GT(game, 0);
+    const Window window = x.waitWindow(MAIN_TITLE, 10000);
+    ASSERT_NE(window, 0u) << "no window titled exactly \"" << MAIN_TITLE << "\"";
+    for (const auto& [id, title] : x.topLevelTitles())
+        EXPECT_EQ(title.find("Kalvado"), std::string::npos) << "stray window " << title;
+    const QImage skin1 = sourceImage("pic/Board1.jpg");
+    player.attach(window, skin1);
+    player.expectBoard("start-up");
+
+    player.clickCell(2, 4);
+    player.expectBoard("a click before any game");
+    player.newGame(ANSWER_NO);
+    player.expectBoard("the computer opened as black");
+    ASSERT_EQ(player.model().Board(2, 4), BLACK);
+
+    player.newGame(ANSWER_YES);
+    player.expectBoard("a new game as black");
+    player.clickCell(3, 3);        // occupied
+    player.clickCell(0, 0, 3);     // right button, nothing outflanked
+    player.clickPicture({470, 470}); // beyond the grid: ignored
+    player.expectBoard("refused clicks");
+    player.pass();
+    player.expectBoard("pass at the start");
+
+    player.switchSkin(2, sourceImage("pic/Board2.jpg"), true);
+    player.expectBoard("skin switched to Light Wood");
+
+    int moves = 0;
+    while (!player.model().GameOver && moves < 80 && !testing::Test::HasFatalFailure()) {
+        const GameState& s = player.model();
+        int target = -1;
+        forEachCell([&](int col, int row) {
+            if (target < 0 && s.Board(col, row) == EMPTY && SpotValue(s, col, row, s.PlayerColor) > 0)
+                target = col * 8 + row;
+        });
+        if (target >= 0)
+            player.clickCell(target / 8, target % 8);
+        else
+            player.pass();
+        player.expectBoard(("move " + std::to_string(++moves)).c_str());
+        if (moves == 6) {
+            const char* shot = std::getenv("KALVADO_E2E_SCREENSHOT");
+            if (shot)
+                player.windowShot().save(shot);
+        }
+    }
+    ASSERT_TRUE(player.model().GameOver) << "the game reached its result box";
+
+    player.clickButton({616 + 36, 464 + 12});
+    player.answerBoxes({{"", 64, "About Pennalt"}});
+
+    // Ctrl+F4 and No: everything stays.
+    x.key(window, "ctrl+F4");
+    player.answerBoxes({{"Exit game?", 36, ""}}, {ANSWER_NO});
+    player.expectBoard("exit answered no");
+    ASSERT_TRUE(x.running(game));
+
+    player.clickButton({704 + 36, 464 + 12});
+    player.answerBoxes({{"Exit game?", 36, ""}}, {ANSWER_YES});
+    EXPECT_TRUE(x.waitExit(game, 5000)) << "Exit answered Yes ends the program";
+}
+
+TEST_F(EndToEnd, TheCloseBoxEndsTheProgramWithoutAQuestion)
+{
+    const pid_t game = x.start({gameBinary()});
+    const Window window = x.waitWindow(MAIN_TITLE, 10000);
+    ASSERT_NE(window, 0u);
+    Player player(x, exeDir());
+    player.expectStartUp(false);
+    player.attach(window, sourceImage("pic/Board1.jpg"));
+    player.newGame(ANSWER_YES);
+    player.clickCell(4, 2);
+    x.sendClose(window);
+    EXPECT_TRUE(x.waitExit(game, 5000));
+    for (const auto& [id, title] : x.topLevelTitles())
+        ADD_FAILURE() << "left open: " << title;
+}
+
+TEST_F(EndToEnd, WithoutThePicFolderTheBoxComesFirstAndTheBuiltInImageServes)
+{
+    if (std::getenv("KALVADO_E2E_BIN"))
+        GTEST_SKIP() << "an installed tree is checked with its skins in place";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString copy = dir.filePath("kalvado");
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(gameBinary()), copy));
+    const pid_t game = x.start({copy.toStdString()});
+
+    const Window box = x.waitWindow("No skin source", 10000);
+    ASSERT_NE(box, 0u);
+    EXPECT_EQ(x.findWindow(MAIN_TITLE), 0u) << "the box comes before the window";
+    x.key(box, "Return");
+    const Window window = x.waitWindow(MAIN_TITLE, 10000);
+    ASSERT_NE(window, 0u);
+
+    Player player(x, dir.path().toStdString());
+    player.expectStartUp(true);
+    player.attach(window, sourceImage("window/images/default.jpg"));
+    player.expectBoard("built-in image at start-up");
+    player.newGame(ANSWER_YES);
+    player.clickCell(4, 2);
+    player.expectBoard("playing on the built-in image");
+    player.switchSkin(3, sourceImage("window/images/default.jpg"), false);
+    player.expectBoard("a failed switch keeps the built-in image");
+    x.stop(game);
+}
