@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: once optimised, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer; then
+# builds the .deb and checks it installed, played and removed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -11,3 +12,5 @@ for preset in dev asan; do
     cmake --build --preset "$preset" -j "$jobs"
     ctest --preset "$preset" -j "$jobs"
 done
+echo "== package"
+bash scripts/package-check.sh

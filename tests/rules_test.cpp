@@ -95,6 +95,11 @@ struct SpotCase {
     int expected;
 };
 
+void PrintTo(const SpotCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class SpotValueCases : public testing::TestWithParam<SpotCase> {};
 
 TEST_P(SpotValueCases, ScoresOutflankedDiscsPlusPositionBonus)

@@ -303,7 +303,14 @@ int main(int argc, char** argv)
     ok = saveJpeg(woodImage(skin1), root.filePath("pic/Board1.jpg")) && ok;
     ok = saveJpeg(woodImage(skin2), root.filePath("pic/Board2.jpg")) && ok;
     ok = saveJpeg(woodImage(skin3), root.filePath("pic/Board3.jpg")) && ok;
-    ok = writeFile(root.filePath("window/images/kalvado.ico"), iconFile()) && ok;
+    const QByteArray icon = iconFile();
+    ok = writeFile(root.filePath("window/images/kalvado.ico"), icon) && ok;
+    // The desktop's icon theme takes PNGs: the same picture, pixels enlarged.
+    const QImage iconImage = QImage::fromData(icon, "ico");
+    for (int size : {32, 64, 128})
+        ok = iconImage.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                 .save(root.filePath(QString("packaging/icons/kalvado-%1.png").arg(size)), "png")
+             && ok;
     ok = writeFile(root.filePath("window/images/board.cur"), cursorFile()) && ok;
     return ok ? 0 : 1;
 }
