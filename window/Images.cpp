@@ -15,27 +15,33 @@ namespace {
 // The JPEG decoder pads a cut-off file with grey and calls it a success; a
 // complete JPEG ends in its end-of-image marker, which the entropy-coded
 // data can never contain, so a missing marker at the end means truncation.
-bool isTruncatedJpeg(QFile& file)
+bool isTruncatedJpeg(QIODevice& device)
 {
-    if (file.peek(2) != QByteArray("\xFF\xD8", 2))
+    if (device.peek(2) != QByteArray("\xFF\xD8", 2))
         return false;
-    const qint64 tail = std::min<qint64>(file.size(), 64);
-    if (!file.seek(file.size() - tail))
+    const qint64 tail = std::min<qint64>(device.size(), 64);
+    if (!device.seek(device.size() - tail))
         return true;
-    const bool complete = file.read(tail).contains(QByteArray("\xFF\xD9", 2));
-    file.seek(0);
-    return !complete;
+    const bool complete = device.read(tail).contains(QByteArray("\xFF\xD9", 2));
+    return !device.seek(0) || !complete;
 }
 
 } // namespace
 
 QImage LoadBoardImage(const QString& path)
 {
-    QImageReader::setAllocationLimit(IMAGE_ALLOCATION_LIMIT_MB);
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || isTruncatedJpeg(file))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return {};
-    QImageReader reader(&file);
+    return LoadBoardImage(file);
+}
+
+QImage LoadBoardImage(QIODevice& device)
+{
+    QImageReader::setAllocationLimit(IMAGE_ALLOCATION_LIMIT_MB);
+    if (device.isSequential() || device.size() > MAX_IMAGE_FILE_BYTES || isTruncatedJpeg(device))
+        return {};
+    QImageReader reader(&device);
     reader.setDecideFormatFromContent(true);
     QImage image = reader.read();
     if (image.isNull())

@@ -1,0 +1,219 @@
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "Images.h"
+#include "WindowFixture.h"
+
+using namespace kalvado;
+using namespace kalvado::test;
+
+namespace {
+
+QByteArray encoded(const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// A picture whose pixels differ from every shipped image.
+QImage pattern(int size)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            image.setPixel(x, y, qRgb((x * 7) % 256, (y * 5) % 256, ((x + y) * 3) % 256));
+    return image;
+}
+
+QByteArray shippedJpeg()
+{
+    QFile f(sourcePath("pic/Board2.jpg"));
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+QByteArray hugeHeaderJpeg()
+{
+    QByteArray jpeg = shippedJpeg();
+    const int sof = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
+    qToBigEndian<quint16>(60000, jpeg.data() + sof + 5);
+    qToBigEndian<quint16>(60000, jpeg.data() + sof + 7);
+    return jpeg;
+}
+
+struct SkinFile {
+    const char* name;
+    // Puts the bad file (or folder) in place of the skin at the path.
+    std::function<void(const QString& path)> make;
+    // The picture that must show instead of the built-in image; null when
+    // the file must fall back.
+    std::function<QImage()> shown;
+};
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile::remove(path);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+const std::vector<SkinFile>& skinFiles()
+{
+    static const std::vector<SkinFile> files{
+        {"empty", [](const QString& p) { writeBytes(p, {}); }, {}},
+        {"truncated_jpeg", [](const QString& p) { writeBytes(p, shippedJpeg().left(9000)); }, {}},
+        {"random_bytes",
+         [](const QString& p) {
+             std::mt19937 rng(11);
+             QByteArray junk(6000, '\0');
+             for (char& c : junk)
+                 c = static_cast<char>(rng());
+             writeBytes(p, junk);
+         },
+         {}},
+        {"jpeg_header_claims_60000_square", [](const QString& p) { writeBytes(p, hugeHeaderJpeg()); }, {}},
+        {"folder_named_like_the_file",
+         [](const QString& p) {
+             QFile::remove(p);
+             ASSERT_TRUE(QDir().mkpath(p));
+         },
+         {}},
+        {"png_named_jpg", [](const QString& p) { writeBytes(p, encoded(pattern(480), "PNG")); }, [] { return pattern(480); }},
+        {"bmp_named_jpg", [](const QString& p) { writeBytes(p, encoded(pattern(480), "BMP")); }, [] { return pattern(480); }},
+        {"small_100", [](const QString& p) { writeBytes(p, encoded(pattern(100), "PNG")); }, [] { return pattern(100); }},
+        {"large_2000", [](const QString& p) { writeBytes(p, encoded(pattern(2000), "PNG")); }, [] { return pattern(2000); }},
+    };
+    return files;
+}
+
+enum class Moment { StartUp, Switch, NewGame };
+
+class BadSkinFile : public WindowTest, public testing::WithParamInterface<std::tuple<int, Moment>> {
+protected:
+    // What the surface must show where the image covers it, and the window
+    // colour elsewhere: nothing of an earlier picture may stay.
+    void expectBackground(const QImage& image)
+    {
+        const QRgb blank = board().palette().color(QPalette::Window).rgb();
+        // Corners of cells (no disc reaches them) and the margins.
+        std::vector<QPoint> points{{5, 5}, {5, 470}, {475, 200}, {240, 475}};
+        for (int k = 0; k < 8; ++k)
+            points.push_back(BoardSurface::cellRect(k, (k * 3) % 8).topLeft() + QPoint(5, 5));
+        for (QPoint p : points)
+            EXPECT_EQ(px(p.x(), p.y()), image.rect().contains(p) ? image.pixel(p) : blank) << p.x() << "," << p.y();
+        EXPECT_EQ(board().picture().size(), QSize(480, 480));
+        EXPECT_EQ(board().contentsRect().size(), QSize(480, 480));
+        EXPECT_EQ(px(30, 12), board().edgeColours().light.rgb()) << "the grid is drawn";
+    }
+};
+
+std::string caseName(const testing::TestParamInfo<std::tuple<int, Moment>>& info)
+{
+    static const char* const moments[] = {"at_start_up", "at_a_switch", "at_new_game"};
+    return std::string(skinFiles()[static_cast<std::size_t>(std::get<0>(info.param))].name) + "_"
+           + moments[static_cast<int>(std::get<1>(info.param))];
+}
+
+} // namespace
+
+TEST_P(BadSkinFile, EndsInTheImageShownOrTheFallbackNeverACrash)
+{
+    const SkinFile& file = skinFiles()[static_cast<std::size_t>(std::get<0>(GetParam()))];
+    const Moment moment = std::get<1>(GetParam());
+    const QImage builtIn = fileImage(sourcePath("window/images/default.jpg"));
+    const bool fallsBack = !file.shown;
+    const QImage expected = fallsBack ? builtIn : file.shown();
+    std::vector<QString> expectedTitles;
+
+    switch (moment) {
+    case Moment::StartUp:
+        file.make(skinFile(1));
+        open();
+        if (fallsBack)
+            expectedTitles.push_back("No skin source");
+        EXPECT_EQ(w->state().SkinIndex, 1);
+        break;
+    case Moment::Switch:
+        open();
+        newGame(ANSWER_NO);
+        expectedTitles.push_back("");
+        file.make(skinFile(3));
+        ui().mBoard_3->trigger();
+        if (fallsBack)
+            expectedTitles.push_back("No skin source");
+        EXPECT_EQ(ui().mBoard_3->text(), "Light Wood2 *");
+        EXPECT_TRUE(QString::fromStdString(w->state().SkinPath).endsWith("pic/Board3.jpg"));
+        break;
+    case Moment::NewGame:
+        open();
+        w->DrawChess(0, 0, BLACK); // must not survive the new game's image
+        file.make(skinFile(1));
+        newGame(ANSWER_YES);
+        expectedTitles.push_back(""); // the question only: New Game falls back silently
+        break;
+    }
+    EXPECT_EQ(boxTitles(), expectedTitles);
+    expectBackground(expected);
+    for (int col = 0; col < 8; ++col)
+        for (int row = 0; row < 8; ++row) {
+            const Cell cell = w->state().Board(col, row);
+            if (cell != EMPTY) {
+                const QPoint c = BoardSurface::discCentre(col, row);
+                EXPECT_EQ(px(c.x(), c.y()), cell == BLACK ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+            }
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SkinFiles, BadSkinFile,
+    testing::Combine(testing::Range(0, static_cast<int>(skinFiles().size())),
+                     testing::Values(Moment::StartUp, Moment::Switch, Moment::NewGame)),
+    caseName);
+
+TEST_F(WindowTest, UnreadableSkinFileFallsBack)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "running as root, which reads every file whatever its permissions";
+    ASSERT_TRUE(QFile::setPermissions(skinFile(1), QFileDevice::WriteOwner));
+    open();
+    EXPECT_EQ(boxTitles(), std::vector<QString>{"No skin source"});
+}
+
+namespace {
+
+bool refusedWithinMemory(QByteArray data)
+{
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    const bool refused = LoadBoardImage(buffer).isNull();
+    getrusage(RUSAGE_SELF, &after);
+    return refused && after.ru_maxrss - before.ru_maxrss < 64 * 1024;
+}
+
+} // namespace
+
+// The reader must refuse a picture whose header claims 60000 x 60000 pixels
+// before allocating it; checked in a child process so that its peak memory
+// is its own.
+TEST(LoadBoardImage, RefusesAGiantHeaderWithoutAllocatingIt)
+{
+    testing::FLAGS_gtest_death_test_style = "threadsafe";
+    const QByteArray huge = hugeHeaderJpeg();
+    EXPECT_EXIT(std::_Exit(refusedWithinMemory(huge) ? 0 : 1), testing::ExitedWithCode(0), "");
+}
