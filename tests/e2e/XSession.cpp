@@ -103,11 +103,15 @@ bool XSession::running(pid_t pid)
     return waitpid(pid, nullptr, WNOHANG) == 0;
 }
 
-bool XSession::waitExit(pid_t pid, int timeoutMs)
+bool XSession::waitExit(pid_t pid, int timeoutMs, int* exitCode)
 {
-    const bool ended = waitFor([&] { return waitpid(pid, nullptr, WNOHANG) == pid; }, timeoutMs);
-    if (ended)
+    int status = 0;
+    const bool ended = waitFor([&] { return waitpid(pid, &status, WNOHANG) == pid; }, timeoutMs);
+    if (ended) {
         std::erase(m_children, pid);
+        if (exitCode)
+            *exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
     return ended;
 }
 

@@ -29,7 +29,9 @@ public:
     pid_t start(const std::vector<std::string>& argv);
     bool running(pid_t pid);
     // Waits up to the timeout for the program to end; true when it did.
-    bool waitExit(pid_t pid, int timeoutMs);
+    // The status it ended with is then in exitCode: its exit code, or 128
+    // plus the signal that ended it.
+    bool waitExit(pid_t pid, int timeoutMs, int* exitCode = nullptr);
     void stop(pid_t pid);
 
     struct Found {

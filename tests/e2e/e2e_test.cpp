@@ -317,7 +317,9 @@ TEST_F(EndToEnd, APlayerPlaysAWholeGameWithEveryControl)
 
     player.clickButton({704 + 36, 464 + 12});
     player.answerBoxes({{"Exit game?", 36, ""}}, {ANSWER_YES});
-    EXPECT_TRUE(x.waitExit(game, 5000)) << "Exit answered Yes ends the program";
+    int code = -1;
+    EXPECT_TRUE(x.waitExit(game, 10000, &code)) << "Exit answered Yes ends the program";
+    EXPECT_EQ(code, 0) << "a clean exit (a sanitizer report would change it)";
 }
 
 TEST_F(EndToEnd, TheCloseBoxEndsTheProgramWithoutAQuestion)
@@ -331,7 +333,9 @@ TEST_F(EndToEnd, TheCloseBoxEndsTheProgramWithoutAQuestion)
     player.newGame(ANSWER_YES);
     player.clickCell(4, 2);
     x.sendClose(window);
-    EXPECT_TRUE(x.waitExit(game, 5000));
+    int code = -1;
+    EXPECT_TRUE(x.waitExit(game, 10000, &code));
+    EXPECT_EQ(code, 0);
     for (const auto& [id, title] : x.topLevelTitles())
         ADD_FAILURE() << "left open: " << title;
 }
@@ -363,4 +367,38 @@ TEST_F(EndToEnd, WithoutThePicFolderTheBoxComesFirstAndTheBuiltInImageServes)
     player.switchSkin(3, sourceImage("window/images/default.jpg"), false);
     player.expectBoard("a failed switch keeps the built-in image");
     x.stop(game);
+}
+
+TEST_F(EndToEnd, FindsItsSkinsInAnOddFolderAndThroughALink)
+{
+    if (std::getenv("KALVADO_E2E_BIN"))
+        GTEST_SKIP() << "checked on the build tree's program";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString folder = dir.filePath(QString::fromUtf8("Spiele – Kälvado"));
+    ASSERT_TRUE(QDir().mkpath(folder + "/pic"));
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(gameBinary()), folder + "/kalvado"));
+    for (int n = 1; n <= 3; ++n)
+        ASSERT_TRUE(QFile::copy(QDir(KALVADO_SOURCE_DIR).filePath(QString("pic/Board%1.jpg").arg(n)),
+                                folder + QString("/pic/Board%1.jpg").arg(n)));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("bin")));
+    ASSERT_TRUE(QFile::link(folder + "/kalvado", dir.filePath("bin/kalvado")));
+
+    for (const QString& program : {folder + "/kalvado", dir.filePath("bin/kalvado")}) {
+        SCOPED_TRACE(program.toStdString());
+        const pid_t game = x.start({program.toStdString()});
+        const Window window = x.waitWindow(MAIN_TITLE, 10000);
+        ASSERT_NE(window, 0u);
+        EXPECT_EQ(x.findWindow("No skin source"), 0u);
+        Player player(x, folder.toStdString());
+        player.expectStartUp(false);
+        player.attach(window, sourceImage("pic/Board1.jpg"));
+        player.expectBoard("skin 1 found");
+        player.switchSkin(2, sourceImage("pic/Board2.jpg"), true);
+        player.expectBoard("skin 2 found");
+        x.sendClose(window);
+        int code = -1;
+        EXPECT_TRUE(x.waitExit(game, 10000, &code));
+        EXPECT_EQ(code, 0);
+    }
 }
