@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: once optimised, once under
-# AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer; then
-# builds the .deb and checks it installed, played and removed.
+# AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer; then runs
+# each fuzz target for a bounded time, and builds the .deb and checks it
+# installed, played and removed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -12,5 +13,7 @@ for preset in dev asan; do
     cmake --build --preset "$preset" -j "$jobs"
     ctest --preset "$preset" -j "$jobs"
 done
+echo "== fuzz"
+bash scripts/fuzz.sh 45
 echo "== package"
 bash scripts/package-check.sh
