@@ -1,0 +1,103 @@
+// Plays many seeded random games through the real game window on the
+// offscreen platform and compares resident memory after a warm-up with
+// resident memory at the end.
+//
+//   soak [games] [seed]          (default 2000 games, seed 1)
+//
+// Prints the figures; exits 1 when memory grew beyond noise or a game broke.
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <string>
+#include <unistd.h>
+
+#include "Rules.h"
+#include "frmGame.h"
+
+using namespace kalvado;
+
+namespace {
+
+long residentKiB()
+{
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Kalvado");
+    const long games = argc > 1 ? std::atol(argv[1]) : 2000;
+    std::mt19937 rng(argc > 2 ? static_cast<unsigned>(std::atol(argv[2])) : 1u);
+    std::uniform_int_distribution<int> percent(0, 99);
+
+    long boxes = 0;
+    frmGame window(QDir(QStringLiteral(KALVADO_SOURCE_DIR)).absolutePath(),
+                   [&](QWidget*, const QString&, int style, const QString&) {
+                       ++boxes;
+                       return (style & 4) ? (percent(rng) < 50 ? ANSWER_YES : ANSWER_NO) : ANSWER_OK;
+                   });
+    window.show();
+    const GameState& state = window.state();
+
+    const long warmUp = std::max(1L, games / 50);
+    long startKiB = 0, placements = 0, ended = 0;
+    for (long game = 0; game < games; ++game) {
+        if (game == warmUp)
+            startKiB = residentKiB();
+        if (game % 97 == 0)
+            window.mBoard_Click(1 + percent(rng) % 3);
+        window.mNewGame_Click();
+        for (int action = 0; action < 400 && !state.GameOver; ++action) {
+            const int roll = percent(rng);
+            if (roll < 5) {
+                window.cmdPass_Click();
+                continue;
+            }
+            if (roll < 12) {
+                window.picBoard_MouseUp(1, 0, static_cast<float>(percent(rng) * 5 - 10),
+                                        static_cast<float>(percent(rng) * 5 - 10));
+                continue;
+            }
+            std::vector<std::pair<int, int>> legal;
+            forEachCell([&](int col, int row) {
+                if (state.Board(col, row) == EMPTY && SpotValue(state, col, row, state.PlayerColor) > 0)
+                    legal.emplace_back(col, row);
+            });
+            if (legal.empty()) {
+                window.cmdPass_Click();
+                continue;
+            }
+            const auto [col, row] = legal[static_cast<std::size_t>(percent(rng)) % legal.size()];
+            window.picBoard_MouseUp(1, 0, static_cast<float>(41 + 57 * col), static_cast<float>(41 + 57 * row));
+            ++placements;
+        }
+        ended += state.GameOver;
+        QCoreApplication::processEvents();
+    }
+    const long endKiB = residentKiB();
+    const long grown = endKiB - startKiB;
+    std::printf("games %ld, ended %ld, placements %ld, boxes %ld\n", games, ended, placements, boxes);
+    std::printf("resident after warm-up %ld KiB, at the end %ld KiB, grown %ld KiB\n", startKiB, endKiB, grown);
+    // Noise: allocator arenas settle in steps of a few hundred KiB.
+    const bool steady = grown < 2048;
+    const bool finished = ended == games;
+    if (!steady)
+        std::printf("memory grew beyond noise\n");
+    if (!finished)
+        std::printf("some games did not reach their end\n");
+    return steady && finished ? 0 : 1;
+}
