@@ -156,6 +156,21 @@ void bitmapInfoHeader(QByteArray& out, int bitCount, int imageBytes, int colours
     put32(out, 0);
 }
 
+// The file header and its one 32 x 32 entry. Type 1 is an icon, type 2 a
+// cursor; the two 16-bit fields hold planes and bit count for an icon and
+// the hot spot for a cursor. The image data follows at offset 22.
+void directory(QByteArray& out, int type, int colours, int field1, int field2, int resBytes)
+{
+    put16(out, 0);
+    put16(out, type);
+    put16(out, 1);
+    out.append(char(32)).append(char(32)).append(char(colours)).append(char(0));
+    put16(out, field1);
+    put16(out, field2);
+    put32(out, resBytes);
+    put32(out, 22);
+}
+
 // The 16 colours of the classic palette.
 const std::array<QRgb, 16> PALETTE16{
     qRgb(0, 0, 0),     qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
@@ -189,14 +204,7 @@ QByteArray iconFile()
     const int xorBytes = 16 * 32, andBytes = 4 * 32;
     const int resBytes = 40 + 16 * 4 + xorBytes + andBytes;
     QByteArray out;
-    put16(out, 0);
-    put16(out, 1); // icon
-    put16(out, 1);
-    out.append(char(32)).append(char(32)).append(char(16)).append(char(0));
-    put16(out, 1);
-    put16(out, 4);
-    put32(out, resBytes);
-    put32(out, 22);
+    directory(out, 1, 16, 1, 4, resBytes); // an icon: one plane, 4 bits per pixel
     bitmapInfoHeader(out, 4, xorBytes + andBytes, 16);
     for (QRgb c : PALETTE16)
         out.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c))).append(char(0));
@@ -246,14 +254,7 @@ QByteArray cursorFile()
     const int rowBytes = 4, xorBytes = rowBytes * 32, andBytes = rowBytes * 32;
     const int resBytes = 40 + 2 * 4 + xorBytes + andBytes;
     QByteArray out;
-    put16(out, 0);
-    put16(out, 2); // cursor
-    put16(out, 1);
-    out.append(char(32)).append(char(32)).append(char(2)).append(char(0));
-    put16(out, HOT_X);
-    put16(out, HOT_Y);
-    put32(out, resBytes);
-    put32(out, 22);
+    directory(out, 2, 2, HOT_X, HOT_Y, resBytes); // a cursor: the hot spot
     bitmapInfoHeader(out, 1, xorBytes + andBytes, 2);
     out.append(char(0)).append(char(0)).append(char(0)).append(char(0));
     out.append(char(255)).append(char(255)).append(char(255)).append(char(0));
