@@ -16,6 +16,7 @@ public:
     void repaintBoard() override {}
     void showDefaultImage() override {}
     void setBoardCursor() override {}
+    void markSkinItem(int, bool) override {}
     int MsgBox(const std::string&, int, const std::string&) override { return ANSWER_OK; }
 };
 

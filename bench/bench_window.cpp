@@ -6,8 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include "BoardSurface.h"
+#include "OffscreenApp.h"
 #include "frmGame.h"
-#include "ui_frmGame.h"
 
 using namespace kalvado;
 
@@ -23,7 +23,7 @@ void BM_ClickAndReply(benchmark::State& s)
     frmGame window(QString(), answerYes);
     window.show();
     QApplication::processEvents();
-    BoardSurface* board = window.form()->picBoard;
+    BoardSurface* board = window.findChild<BoardSurface*>("picBoard");
     const QPoint cell42(2 + 269, 2 + 155); // the opening placement (4,2)
     for (auto _ : s) {
         s.PauseTiming();
@@ -42,10 +42,7 @@ BENCHMARK(BM_ClickAndReply)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Kalvado");
+    const auto app = kalvado::test::makeOffscreenApplication(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

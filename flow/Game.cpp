@@ -1,5 +1,7 @@
 #include "Game.h"
 
+#include <utility>
+
 #include "Position.h"
 #include "Rules.h"
 #include "SkinPath.h"
@@ -120,6 +122,38 @@ void Game::picBoard_MouseUp(int /*button*/, int /*shift*/, float x, float y)
 void Game::cmdPass_Click()
 {
     ComputerGo();
+}
+
+// The Option menu's skins. A skin that cannot be shown leaves the built-in
+// image in its place; the choice and the discs on the board stay.
+void Game::mBoard_Click(int index)
+{
+    std::string path;
+    RunSteps(
+        {
+            [&] {
+                if (index == m_state.SkinIndex)
+                    return;
+                m_window.markSkinItem(m_state.SkinIndex, false);
+                m_window.markSkinItem(index, true);
+                m_state.SkinIndex = checked16(index);
+            },
+            [&] { path = SkinFilePath(m_exeDir, index); },
+            [&] { m_window.loadSkin(path); },
+            [&] { m_state.SkinPath = path; },
+            [&] { m_window.DrawBoard(); },
+            [&] {
+                forEachCell([&](int col, int row) {
+                    const Cell cell = m_state.Board(col, row);
+                    if (cell == BLACK || cell == WHITE)
+                        m_window.DrawChess(col, row, cell);
+                });
+            },
+        },
+        [&] {
+            m_window.MsgBox(NO_SKIN_TEXT, Style::Information, NO_SKIN_TITLE);
+            m_window.showDefaultImage();
+        });
 }
 
 void Game::placeDisc(int col, int row, Cell side)

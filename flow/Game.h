@@ -20,6 +20,7 @@ public:
     void mNewGame_Click();
     void picBoard_MouseUp(int button, int shift, float x, float y);
     void cmdPass_Click();
+    void mBoard_Click(int index);
 
     void ResetGame();
     void ComputerGo();

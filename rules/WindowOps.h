@@ -13,9 +13,12 @@ enum class Label { Info, Player, Com };
 namespace Style {
 constexpr int OK = 0;
 constexpr int YesNo = 4;
+constexpr int ButtonMask = 0x07;
+constexpr int Critical = 16;
 constexpr int Question = 32;
 constexpr int Exclamation = 48;
 constexpr int Information = 64;
+constexpr int IconMask = 0x70;
 } // namespace Style
 constexpr int ANSWER_OK = 1;
 constexpr int ANSWER_YES = 6;
@@ -45,6 +48,9 @@ public:
     // Shows the built-in board image as the background, wiping what was drawn.
     virtual void showDefaultImage() = 0;
     virtual void setBoardCursor() = 0;
+    // Adds or removes the " *" that marks skin n (1..3) in the Option menu;
+    // throws std::out_of_range for any other n.
+    virtual void markSkinItem(int n, bool marked) = 0;
 
     // Modal; an empty title means the application's own title. Returns the
     // button chosen (ANSWER_YES for Yes).

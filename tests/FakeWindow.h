@@ -4,6 +4,7 @@
 #include <deque>
 #include <map>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -26,10 +27,11 @@ public:
     std::vector<Box> boxes;
     std::map<Label, std::string> captions;
     std::array<Cell, 64> screen{};      // disc painted in each cell, EMPTY when none
-    std::string background = "design";  // what the surface shows under the drawing
+    std::string background = "initial"; // what the surface shows under the drawing: the window's initial background until an image replaces it
     bool gridDrawn = false;
     bool passEnabled = false;
     bool boardCursor = false;
+    std::set<int> markedSkins{1};        // Option menu items carrying " *"
 
     std::set<std::string> unreadable;    // paths whose load fails
     std::set<std::string> failingOps;    // operations that throw (for failure paths)
@@ -77,6 +79,16 @@ public:
     {
         log.push_back("cursor");
         boardCursor = true;
+    }
+    void markSkinItem(int n, bool marked) override
+    {
+        if (n < 1 || n > 3)
+            throw std::out_of_range("no skin " + std::to_string(n));
+        log.push_back("mark " + std::to_string(n) + (marked ? " on" : " off"));
+        if (marked)
+            markedSkins.insert(n);
+        else
+            markedSkins.erase(n);
     }
     int MsgBox(const std::string& text, int style, const std::string& title) override
     {

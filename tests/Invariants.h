@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 
 #include "BoardPicture.h"
@@ -18,6 +19,8 @@ inline std::string CheckInvariants(const GameState& state, const FakeWindow& win
         return "the game is not started";
     if (state.BestCol < 0 || state.BestCol > 7 || state.BestRow < 0 || state.BestRow > 7)
         return "BestCol/BestRow off the board";
+    if (window.markedSkins != std::set<int>{state.SkinIndex})
+        return "the Option menu does not mark the skin in use alone";
     if (state.PlayerColor == state.ComputerColor || (state.PlayerColor != BLACK && state.PlayerColor != WHITE))
         return "the sides are not one black and one white";
     for (int i = 0; i < 64; ++i) {
@@ -42,7 +45,7 @@ inline std::string CheckInvariants(const GameState& state, const FakeWindow& win
         const bool known = (box.text == "Already occupied!" || box.text == "Invalid position!") ? box.title == "Oop!!!"
                            : box.text == "you win!"                                           ? box.title == "you win"
                            : box.text == "you lost!"                                          ? box.title == "you lost"
-                           : box.text == "New game! You go first?"                            ? box.style == 68
+                           : box.text == "New game! You go first?"                            ? box.style == Style::Information + Style::YesNo
                                                                                               : false;
         if (!known)
             return "unexpected box \"" + box.text + "\" titled \"" + box.title + "\"";

@@ -6,17 +6,28 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <memory>
+#include <stdexcept>
+#include <string>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "BoardSurface.h"
 #include "frmGame.h"
-#include "ui_frmGame.h"
 
 namespace kalvado::test {
 
@@ -60,7 +71,7 @@ protected:
     {
         w = std::make_unique<frmGame>(dir.path(), [this](QWidget*, const QString& text, int style, const QString& title) {
             boxes.push_back({text, style, title, w && w->isVisible()});
-            if ((style & 4) == 0)
+            if ((style & Style::YesNo) == 0)
                 return ANSWER_OK;
             int answer = ANSWER_YES;
             if (!answers.empty()) {
@@ -78,8 +89,20 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
     }
 
-    Ui::frmGame& ui() { return *w->form(); }
-    BoardSurface& board() { return *ui().picBoard; }
+    // The window's controls, found by their object names.
+    template <typename T>
+    T* control(const char* name) const
+    {
+        T* found = w->findChild<T*>(name);
+        if (!found)
+            throw std::logic_error(std::string("no control ") + name);
+        return found;
+    }
+    QLabel* label(const char* name) const { return control<QLabel>(name); }
+    QPushButton* button(const char* name) const { return control<QPushButton>(name); }
+    QAction* action(const char* name) const { return control<QAction>(name); }
+    QMenu* menu(const char* name) const { return control<QMenu>(name); }
+    BoardSurface& board() const { return *control<BoardSurface>("picBoard"); }
     QRgb px(int x, int y) { return board().picture().pixel(x, y); }
     static QPoint widgetPoint(int x, int y) { return {x + 2, y + 2}; }
     static QPoint cellPoint(int col, int row)
@@ -91,7 +114,7 @@ protected:
     void newGame(int answer)
     {
         answers.push_back(answer);
-        ui().mNewGame->trigger();
+        action("mNewGame")->trigger();
     }
 
     std::vector<QString> boxTitles() const

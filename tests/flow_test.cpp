@@ -4,10 +4,12 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <set>
 
 #include "BoardPicture.h"
 #include "FakeWindow.h"
 #include "Invariants.h"
+#include "Placements.h"
 #include "Game.h"
 #include "Position.h"
 #include "Rules.h"
@@ -21,21 +23,16 @@ namespace {
 const std::string EXE_DIR = "/opt/kalvado";
 const std::string SKIN1 = "/opt/kalvado/pic/Board1.jpg";
 
-const Box QUESTION{"New game! You go first?", 68, ""};
-const Box OCCUPIED{"Already occupied!", 48, "Oop!!!"};
-const Box INVALID{"Invalid position!", 48, "Oop!!!"};
-const Box WIN{"you win!", 64, "you win"};
-const Box LOST{"you lost!", 64, "you lost"};
-const Box NO_SKIN{"No source skin, default is use, you can't change skin.", 64, "No skin source"};
-const Box NO_GAME{"You should start a game first! Press F2 to start a new game!", 48, "No game define!"};
+const Box QUESTION{"New game! You go first?", Style::Information + Style::YesNo, ""};
+const Box OCCUPIED{"Already occupied!", Style::Exclamation, "Oop!!!"};
+const Box INVALID{"Invalid position!", Style::Exclamation, "Oop!!!"};
+const Box WIN{"you win!", Style::Information, "you win"};
+const Box LOST{"you lost!", Style::Information, "you lost"};
+const Box NO_SKIN{"No source skin, default is use, you can't change skin.", Style::Information, "No skin source"};
+const Box NO_GAME{"You should start a game first! Press F2 to start a new game!", Style::Exclamation, "No game define!"};
 
 const char* const COMPUTER_STUCK = "i have no road to go, now is your turn!";
 const char* const HUMAN_STUCK = "you have no road to go, press 'Pass'!";
-
-float centre(int k)
-{
-    return static_cast<float>(BOARD_ORIGIN + CELL_SIZE * k + CELL_SIZE / 2);
-}
 
 class FlowTest : public testing::Test {
 protected:
@@ -53,7 +50,7 @@ protected:
         window.answers.push_back(answer);
         game.mNewGame_Click();
     }
-    void click(int col, int row) { game.picBoard_MouseUp(1, 0, centre(col), centre(row)); }
+    void click(int col, int row) { game.picBoard_MouseUp(1, 0, CellMiddle(col), CellMiddle(row)); }
 
     // Puts a running game in a given position, as if play had led there.
     void setPosition(const std::vector<std::string>& picture, Cell human)
@@ -270,6 +267,44 @@ TEST_F(FlowTest, NewGameGoesOnWithTheNextStepAfterAnyFailure)
     EXPECT_EQ(pictureOf(state.Board), pictureOf(boardFrom(startingPosition())));
 }
 
+// ---- The skin menu ----------------------------------------------------------
+
+// Each choice moves the mark, shows the chosen image (or the built-in one
+// with the failure box) and puts the grid and every disc back on top.
+TEST_F(FlowTest, SkinChoiceMovesTheMarkAndRepaintsEveryDiscOverTheImage)
+{
+    struct Case {
+        int index;
+        bool readable;
+        std::string background;
+        std::vector<Box> boxes;
+    };
+    const std::string skin2 = SkinFilePath(EXE_DIR, 2), skin3 = SkinFilePath(EXE_DIR, 3);
+    for (const Case& c : std::vector<Case>{{2, true, skin2, {}},
+                                           {3, false, "default", {NO_SKIN}},
+                                           {1, true, SKIN1, {}}}) {
+        SCOPED_TRACE(c.index);
+        setPosition({"........", "........", "..BBB...", "...BW...", "...WB...", "........", "........", "........"},
+                    BLACK);
+        const GameState before = state;
+        window.unreadable.clear();
+        if (!c.readable)
+            window.unreadable.insert(SkinFilePath(EXE_DIR, c.index));
+        game.mBoard_Click(c.index);
+        EXPECT_EQ(window.markedSkins, std::set<int>{c.index});
+        EXPECT_EQ(state.SkinIndex, c.index);
+        EXPECT_EQ(state.SkinPath, SkinFilePath(EXE_DIR, c.index)) << "kept even when it fails to show";
+        EXPECT_EQ(window.boxes, c.boxes);
+        EXPECT_EQ(window.background, c.background);
+        EXPECT_TRUE(window.gridDrawn);
+        EXPECT_EQ(state.Board, before.Board);
+        expectScreenMatchesBoard();
+        EXPECT_EQ(window.log.back().rfind("DrawChess", 0), 0u) << "the discs go on last";
+        // Back to skin 1 for the next case, as the menu would.
+        game.mBoard_Click(1);
+    }
+}
+
 // ---- The human's move -------------------------------------------------------
 
 TEST_F(FlowTest, AcceptedPlacementIsPaintedFlippedCountedAndAnswered)
@@ -308,8 +343,8 @@ TEST_F(FlowTest, AnyButtonAndTheMarginsAddressCells)
     window.clearRecords();
     game.picBoard_MouseUp(4, 1, 5, 5); // middle button with shift, left of and above the grid
     EXPECT_EQ(window.boxes, std::vector<Box>{INVALID}) << "(0,0) was tried";
-    game.picBoard_MouseUp(2, 0, 68, centre(3)); // right button, x = 68 is still column 0
-    game.picBoard_MouseUp(2, 0, 69, centre(3)); // x = 69 is column 1
+    game.picBoard_MouseUp(2, 0, 68, CellMiddle(3)); // right button, x = 68 is still column 0
+    game.picBoard_MouseUp(2, 0, 69, CellMiddle(3)); // x = 69 is column 1
     EXPECT_EQ(window.boxes, (std::vector<Box>{INVALID, INVALID, INVALID}));
     game.picBoard_MouseUp(2, 0, 240, 182); // (4,2), a legal placement
     EXPECT_EQ(state.Board(4, 2), BLACK);
@@ -502,23 +537,6 @@ TEST_F(FlowTest, TurnAfterTheEndOnlyDisablesPassAndAnnouncesAgain)
 
 // ---- Whole games ------------------------------------------------------------
 
-namespace {
-
-// The human's side of a game: the first legal cell in scan order, or Pass.
-bool humanTurn(GameState& state, Game& game)
-{
-    for (int col = 0; col < 8; ++col)
-        for (int row = 0; row < 8; ++row)
-            if (state.Board(col, row) == EMPTY && SpotValue(state, col, row, state.PlayerColor) > 0) {
-                game.picBoard_MouseUp(1, 0, centre(col), centre(row));
-                return true;
-            }
-    game.cmdPass_Click();
-    return false;
-}
-
-} // namespace
-
 TEST_F(FlowTest, WholeGamesReachAResultThatMatchesTheBoardAfterEitherAnswer)
 {
     for (int answer : {ANSWER_YES, ANSWER_NO}) {
@@ -526,7 +544,7 @@ TEST_F(FlowTest, WholeGamesReachAResultThatMatchesTheBoardAfterEitherAnswer)
         newGame(answer);
         int actions = 0;
         while (!state.GameOver && actions < 100) {
-            humanTurn(state, game);
+            PlayFirstLegalOrPass(state, game);
             ++actions;
             expectScreenMatchesBoard();
         }
@@ -567,12 +585,12 @@ TEST_F(FlowTest, InvariantsHoldAfterEveryEventOfSeededRandomGames)
         } else if (roll < 55) {
             const int col = percent(rng) % 8;
             const int row = percent(rng) % 8;
-            ASSERT_NO_THROW(game.picBoard_MouseUp(percent(rng) % 4, 0, centre(col) + static_cast<float>(percent(rng) % 57) - 28,
-                                                  centre(row) + static_cast<float>(percent(rng) % 57) - 28));
+            ASSERT_NO_THROW(game.picBoard_MouseUp(percent(rng) % 4, 0, CellMiddle(col) + static_cast<float>(percent(rng) % 57) - 28,
+                                                  CellMiddle(row) + static_cast<float>(percent(rng) % 57) - 28));
         } else if (roll < 60) {
             ASSERT_NO_THROW(game.picBoard_MouseUp(1, 0, anywhere(rng), anywhere(rng)));
         } else {
-            ASSERT_NO_THROW(humanTurn(state, game));
+            ASSERT_NO_THROW(PlayFirstLegalOrPass(state, game));
         }
 
         ASSERT_EQ(CheckInvariants(state, window, before, wasStarted && !fresh), "") << "event " << event;

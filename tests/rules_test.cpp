@@ -134,7 +134,10 @@ TEST(SpotValue, StartingPositionOffersEachSideExactlyFourSingleFlips)
         {BLACK, {{2, 4}, {3, 5}, {4, 2}, {5, 3}}},
         {WHITE, {{2, 3}, {3, 2}, {4, 5}, {5, 4}}},
     };
-    for (const auto& [side, cells] : expected) {
+    for (const auto& entry : expected) {
+        // Named copies: clang 14 cannot capture a structured binding in a lambda.
+        const Cell side = entry.first;
+        const auto& cells = entry.second;
         forEachCell([&](int col, int row) {
             if (state.Board(col, row) != EMPTY)
                 return;
@@ -297,7 +300,7 @@ TEST(FindMove, OpeningChoicesFollowTheScanOrder)
 
 TEST(FindMove, EqualValuesGoToTheLowerColumnThenTheLowerRow)
 {
-    // Two single flips in column 2 (rows 5 and 1) and one in column 1.
+    // Black's only placements are single flips in column 2, at rows 1 and 5.
     GameState state = stateWith({"........", "........", "..W.....", "..B.....", "..W.....", "........",
                                  "........", "........"});
     ASSERT_TRUE(FindMove(state, BLACK));
@@ -305,6 +308,7 @@ TEST(FindMove, EqualValuesGoToTheLowerColumnThenTheLowerRow)
 
     state = stateWith({"........", "........", "........", "..W.....", "..B...WB", "........", "........",
                        "........"});
+    // Single flips at (2,2) and (5,4): the lower column wins.
     ASSERT_TRUE(FindMove(state, BLACK));
     EXPECT_EQ(best(state), std::pair(2, 2));
 }
@@ -388,7 +392,7 @@ TEST(RulesProperties, HoldOverSeededRandomGames)
             std::vector<std::pair<int, int>> legal;
             int bestValue = 0;
             std::pair<int, int> firstBest{-1, -1};
-            forEachCell([&](int col, int row) {
+            ASSERT_NO_FATAL_FAILURE(forEachCell([&](int col, int row) {
                 if (state.Board(col, row) != EMPTY)
                     return;
                 const int value = SpotValue(state, col, row, mover);
@@ -400,7 +404,7 @@ TEST(RulesProperties, HoldOverSeededRandomGames)
                     bestValue = value;
                     firstBest = {col, row};
                 }
-            });
+            }));
             const BoardCells boardBefore = state.Board;
             const GameState snapshot = state;
             const bool found = FindMove(state, mover);
@@ -425,14 +429,14 @@ TEST(RulesProperties, HoldOverSeededRandomGames)
             ChangChess(state, window, col, row, mover);
 
             int flips = 0;
-            forEachCell([&](int c, int r) {
+            ASSERT_NO_FATAL_FAILURE(forEachCell([&](int c, int r) {
                 ASSERT_FALSE(boardBefore(c, r) != EMPTY && state.Board(c, r) == EMPTY) << "a disc vanished";
                 if (boardBefore(c, r) != EMPTY && boardBefore(c, r) != state.Board(c, r)) {
                     ++flips;
                     ASSERT_EQ(state.Board(c, r), mover);
                     ASSERT_EQ(window.screenAt(c, r), mover) << "flipped but not painted";
                 }
-            });
+            }));
             ASSERT_EQ(flips, expectedFlips);
             ASSERT_EQ(state.PlayerTotal, countCells(state.Board, state.PlayerColor));
             ASSERT_EQ(state.ComputerTotal, countCells(state.Board, state.ComputerColor));

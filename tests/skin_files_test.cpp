@@ -1,11 +1,14 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fcntl.h>
 #include <functional>
 #include <random>
 #include <sys/resource.h>
@@ -152,10 +155,10 @@ TEST_P(BadSkinFile, EndsInTheImageShownOrTheFallbackNeverACrash)
         newGame(ANSWER_NO);
         expectedTitles.push_back("");
         file.make(skinFile(3));
-        ui().mBoard_3->trigger();
+        action("mBoard_3")->trigger();
         if (fallsBack)
             expectedTitles.push_back("No skin source");
-        EXPECT_EQ(ui().mBoard_3->text(), "Light Wood2 *");
+        EXPECT_EQ(action("mBoard_3")->text(), "Light Wood2 *");
         EXPECT_TRUE(QString::fromStdString(w->state().SkinPath).endsWith("pic/Board3.jpg"));
         break;
     case Moment::NewGame:
@@ -184,11 +187,51 @@ INSTANTIATE_TEST_SUITE_P(
                      testing::Values(Moment::StartUp, Moment::Switch, Moment::NewGame)),
     caseName);
 
+namespace {
+
+// Root reads every file whatever its permissions, so a test of an unreadable
+// file runs as an ordinary user while the scope lasts. Only the effective
+// user changes; the real one stays root, so leaving the scope restores it.
+class OrdinaryUserScope {
+public:
+    OrdinaryUserScope()
+    {
+        constexpr uid_t nobody = 65534;
+        m_changed = geteuid() == 0 && seteuid(nobody) == 0;
+        m_ok = geteuid() != 0;
+    }
+    ~OrdinaryUserScope()
+    {
+        if (m_changed && seteuid(0) != 0)
+            std::abort(); // every later test would run with the wrong rights
+    }
+    OrdinaryUserScope(const OrdinaryUserScope&) = delete;
+    OrdinaryUserScope& operator=(const OrdinaryUserScope&) = delete;
+    bool ok() const { return m_ok; }
+
+private:
+    bool m_changed = false;
+    bool m_ok = false;
+};
+
+} // namespace
+
 TEST_F(WindowTest, UnreadableSkinFileFallsBack)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "running as root, which reads every file whatever its permissions";
+    // The folders stay open to everyone: only the file itself is unreadable.
+    const auto open755 = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                         | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
+                         | QFileDevice::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), open755));
+    ASSERT_TRUE(QFile::setPermissions(dir.filePath("pic"), open755));
     ASSERT_TRUE(QFile::setPermissions(skinFile(1), QFileDevice::WriteOwner));
+    const OrdinaryUserScope user;
+    ASSERT_TRUE(user.ok());
+    const int fd = ::open(QFile::encodeName(skinFile(1)).constData(), O_RDONLY);
+    if (fd >= 0)
+        ::close(fd);
+    ASSERT_LT(fd, 0) << "the skin file is still readable";
+    ASSERT_TRUE(QFileInfo::exists(skinFile(1)));
     open();
     EXPECT_EQ(boxTitles(), std::vector<QString>{"No skin source"});
 }

@@ -23,17 +23,17 @@
 
 #include "BoardSurface.h"
 #include "Images.h"
+#include "Placements.h"
 #include "Rules.h"
 #include "WindowFixture.h"
 #include "frmGame.h"
-#include "ui_frmGame.h"
 
 using namespace kalvado;
 using namespace kalvado::test;
 
-// ---- Design -----------------------------------------------------------------
+// ---- The form ---------------------------------------------------------------
 
-TEST_F(WindowTest, ControlsStandWhereTheDesignPutsThem)
+TEST_F(WindowTest, ControlsStandWhereTheFormPutsThem)
 {
     open();
     struct Expected {
@@ -80,12 +80,12 @@ TEST_F(WindowTest, ControlsStandWhereTheDesignPutsThem)
         EXPECT_EQ(text, e.text) << e.name;
     }
     // The Load handler has already rewritten the totals.
-    EXPECT_EQ(ui().lblPlayer->text(), "Player total:00");
-    EXPECT_EQ(ui().lblCom->text(), "Computer total:00");
-    EXPECT_EQ(ui().lblPlayer->pos(), QPoint(8, 24));
-    EXPECT_EQ(ui().lblCom->pos(), QPoint(8, 64));
-    EXPECT_FALSE(ui().cmdPass->isEnabled());
-    EXPECT_TRUE(ui().picDefault->isHidden());
+    EXPECT_EQ(label("lblPlayer")->text(), "Player total:00");
+    EXPECT_EQ(label("lblCom")->text(), "Computer total:00");
+    EXPECT_EQ(label("lblPlayer")->pos(), QPoint(8, 24));
+    EXPECT_EQ(label("lblCom")->pos(), QPoint(8, 64));
+    EXPECT_FALSE(button("cmdPass")->isEnabled());
+    EXPECT_TRUE(label("picDefault")->isHidden());
     EXPECT_EQ(board().contentsRect(), QRect(2, 2, 480, 480));
 }
 
@@ -94,7 +94,7 @@ TEST_F(WindowTest, WindowHasItsExactCaptionAndAFixedClientArea)
     open();
     show();
     EXPECT_EQ(w->windowTitle(), "Pennalt (Black and White)");
-    EXPECT_EQ(ui().centralwidget->size(), QSize(792, 498));
+    EXPECT_EQ(control<QWidget>("centralwidget")->size(), QSize(792, 498));
     EXPECT_EQ(w->minimumSize(), w->maximumSize()) << "not resizable";
     EXPECT_EQ(w->height(), 498 + w->menuBar()->height());
     const Qt::WindowFlags flags = w->windowFlags();
@@ -103,25 +103,25 @@ TEST_F(WindowTest, WindowHasItsExactCaptionAndAFixedClientArea)
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
     EXPECT_FALSE(w->windowIcon().isNull());
-    EXPECT_EQ(QApplication::focusWidget(), ui().picBoard) << "the window opens with the focus on the board";
+    EXPECT_EQ(QApplication::focusWidget(), &board()) << "the window opens with the focus on the board";
 }
 
 TEST_F(WindowTest, MenusCarryTheirCaptionsAndShortcuts)
 {
     open();
-    EXPECT_EQ(ui().mGame->title(), "Game(&G)");
-    EXPECT_EQ(ui().mOption->title(), "Option(&O)");
-    const auto gameItems = ui().mGame->actions();
+    EXPECT_EQ(menu("mGame")->title(), "Game(&G)");
+    EXPECT_EQ(menu("mOption")->title(), "Option(&O)");
+    const auto gameItems = menu("mGame")->actions();
     ASSERT_EQ(gameItems.size(), 3);
-    EXPECT_EQ(gameItems[0], ui().mNewGame);
+    EXPECT_EQ(gameItems[0], action("mNewGame"));
     EXPECT_TRUE(gameItems[1]->isSeparator());
-    EXPECT_EQ(gameItems[2], ui().mExit);
-    EXPECT_EQ(ui().mNewGame->text(), "New Game");
-    EXPECT_EQ(ui().mNewGame->shortcut(), QKeySequence(Qt::Key_F2));
-    EXPECT_EQ(ui().mExit->text(), "E&xit");
-    EXPECT_EQ(ui().mExit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4));
+    EXPECT_EQ(gameItems[2], action("mExit"));
+    EXPECT_EQ(action("mNewGame")->text(), "New Game");
+    EXPECT_EQ(action("mNewGame")->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(action("mExit")->text(), "E&xit");
+    EXPECT_EQ(action("mExit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4));
     QStringList skins;
-    for (QAction* a : ui().mOption->actions()) {
+    for (QAction* a : menu("mOption")->actions()) {
         skins << a->text();
         EXPECT_FALSE(a->isCheckable());
     }
@@ -131,7 +131,7 @@ TEST_F(WindowTest, MenusCarryTheirCaptionsAndShortcuts)
 TEST_F(WindowTest, FocusMovesBoardPassExitAbout)
 {
     open();
-    QWidget* next = ui().picBoard;
+    QWidget* next = &board();
     QStringList order;
     for (int i = 0; i < 4; ++i) {
         order << next->objectName();
@@ -142,33 +142,33 @@ TEST_F(WindowTest, FocusMovesBoardPassExitAbout)
     EXPECT_EQ(order, QStringList({"picBoard", "cmdPass", "cmdExit", "cmdAbout"}));
 }
 
-TEST_F(WindowTest, FontsAndColoursFollowTheDesign)
+TEST_F(WindowTest, FontsAndColoursFollowTheForm)
 {
     open();
-    // Each face is the design's where installed, else an installed look-alike.
+    // Each face is the form's own where installed, else an installed look-alike.
     auto expectFace = [](const QFont& font, const QString& face, const QStringList& lookAlikes) {
-        const bool designFace = QFontDatabase::families().contains(face);
-        if (designFace)
+        const bool formFace = QFontDatabase::families().contains(face);
+        if (formFace)
             EXPECT_EQ(font.family(), face);
         else
             EXPECT_TRUE(lookAlikes.contains(font.family())) << font.family().toStdString();
         EXPECT_EQ(QFontInfo(font).family(), font.family()) << "really installed";
     };
-    expectFace(ui().lblInfo->font(), "Arial", {"Liberation Sans", "DejaVu Sans"});
-    expectFace(ui().LabelX->font(), "MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
-    expectFace(ui().lblPlayer->font(), "PMingLiU", {"AR PL UMing TW", "AR PL UMing HK", "Noto Serif CJK TC", "DejaVu Serif"});
-    const QFont info = ui().lblInfo->font();
+    expectFace(label("lblInfo")->font(), "Arial", {"Liberation Sans", "DejaVu Sans"});
+    expectFace(label("LabelX")->font(), "MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
+    expectFace(label("lblPlayer")->font(), "PMingLiU", {"AR PL UMing TW", "AR PL UMing HK", "Noto Serif CJK TC", "DejaVu Serif"});
+    const QFont info = label("lblInfo")->font();
     EXPECT_DOUBLE_EQ(info.pointSizeF(), 12);
     EXPECT_EQ(info.weight(), QFont::Bold);
     EXPECT_FALSE(info.underline()) << "not inherited from the frame";
-    EXPECT_TRUE(ui().fraInfo->font().underline());
-    EXPECT_DOUBLE_EQ(ui().LabelX->font().pointSizeF(), 9.75);
-    EXPECT_EQ(ui().LabelX->font().weight(), QFont::Bold);
-    EXPECT_EQ(ui().Label4->font().weight(), QFont::Normal);
-    EXPECT_DOUBLE_EQ(ui().lblPlayer->font().pointSizeF(), 16.5);
-    EXPECT_EQ(ui().lblPlayer->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    EXPECT_EQ(ui().lblCom->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    EXPECT_TRUE(ui().lblInfo->wordWrap());
+    EXPECT_TRUE(control<QWidget>("fraInfo")->font().underline());
+    EXPECT_DOUBLE_EQ(label("LabelX")->font().pointSizeF(), 9.75);
+    EXPECT_EQ(label("LabelX")->font().weight(), QFont::Bold);
+    EXPECT_EQ(label("Label4")->font().weight(), QFont::Normal);
+    EXPECT_DOUBLE_EQ(label("lblPlayer")->font().pointSizeF(), 16.5);
+    EXPECT_EQ(label("lblPlayer")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(label("lblCom")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_TRUE(label("lblInfo")->wordWrap());
 }
 
 // ---- Board drawing ----------------------------------------------------------
@@ -267,13 +267,13 @@ TEST_F(WindowTest, SwitchingSkinsMovesTheMarkAndRepaintsEveryDisc)
     open();
     newGame(ANSWER_NO);
     const GameState before = w->state();
-    const QString info = ui().lblInfo->text();
-    const QString player = ui().lblPlayer->text();
+    const QString info = label("lblInfo")->text();
+    const QString player = label("lblPlayer")->text();
 
-    ui().mBoard_2->trigger();
-    EXPECT_EQ(ui().mBoard_1->text(), "Default");
-    EXPECT_EQ(ui().mBoard_2->text(), "Light Wood *");
-    EXPECT_EQ(ui().mBoard_3->text(), "Light Wood2");
+    action("mBoard_2")->trigger();
+    EXPECT_EQ(action("mBoard_1")->text(), "Default");
+    EXPECT_EQ(action("mBoard_2")->text(), "Light Wood *");
+    EXPECT_EQ(action("mBoard_3")->text(), "Light Wood2");
     EXPECT_EQ(w->state().SkinIndex, 2);
     EXPECT_TRUE(QString::fromStdString(w->state().SkinPath).endsWith("/pic/Board2.jpg"));
     const QImage skin2 = fileImage(skinFile(2));
@@ -282,14 +282,14 @@ TEST_F(WindowTest, SwitchingSkinsMovesTheMarkAndRepaintsEveryDisc)
     expectDiscsMatchBoard(skin2);
     EXPECT_EQ(w->state().Board, before.Board);
     EXPECT_EQ(w->state().PlayerTotal, before.PlayerTotal);
-    EXPECT_EQ(ui().lblInfo->text(), info);
-    EXPECT_EQ(ui().lblPlayer->text(), player);
+    EXPECT_EQ(label("lblInfo")->text(), info);
+    EXPECT_EQ(label("lblPlayer")->text(), player);
 
     // Choosing the marked item again keeps the captions and redraws all.
     w->DrawChess(0, 0, BLACK);
-    ui().mBoard_2->trigger();
-    EXPECT_EQ(ui().mBoard_2->text(), "Light Wood *");
-    EXPECT_EQ(ui().mBoard_1->text(), "Default");
+    action("mBoard_2")->trigger();
+    EXPECT_EQ(action("mBoard_2")->text(), "Light Wood *");
+    EXPECT_EQ(action("mBoard_1")->text(), "Default");
     EXPECT_EQ(px(41, 41), skin2.pixel(41, 41)) << "the stray disc went with the reload";
     expectDiscsMatchBoard(skin2);
     EXPECT_TRUE(boxes.size() == 1) << "only the New Game question";
@@ -313,20 +313,20 @@ TEST_F(WindowTest, MissingPicFolderFallsBackEverywhere)
     EXPECT_EQ(px(100, 100), builtIn.pixel(100, 100));
     expectDiscsMatchBoard(builtIn);
 
-    ui().mBoard_3->trigger();
+    action("mBoard_3")->trigger();
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_EQ(boxes[2].title, "No skin source");
-    EXPECT_EQ(ui().mBoard_3->text(), "Light Wood2 *") << "the mark moves all the same";
-    EXPECT_EQ(ui().mBoard_1->text(), "Default");
+    EXPECT_EQ(action("mBoard_3")->text(), "Light Wood2 *") << "the mark moves all the same";
+    EXPECT_EQ(action("mBoard_1")->text(), "Default");
     EXPECT_TRUE(QString::fromStdString(w->state().SkinPath).endsWith("pic/Board3.jpg"));
     expectDiscsMatchBoard(builtIn);
 
     // The folder comes back: switching to skin 1 loads it for good.
     ASSERT_TRUE(QDir(dir.path()).mkdir("pic"));
     ASSERT_TRUE(QFile::copy(sourcePath("pic/Board1.jpg"), skinFile(1)));
-    ui().mBoard_1->trigger();
+    action("mBoard_1")->trigger();
     EXPECT_EQ(boxes.size(), 3u);
-    EXPECT_EQ(ui().mBoard_1->text(), "Default *");
+    EXPECT_EQ(action("mBoard_1")->text(), "Default *");
     const QImage skin1 = fileImage(skinFile(1));
     expectDiscsMatchBoard(skin1);
     newGame(ANSWER_YES);
@@ -353,8 +353,8 @@ TEST_F(WindowTest, UnreadableSkinFilesFallBackLikeMissingOnes)
     ASSERT_EQ(boxTitles(), std::vector<QString>{"No skin source"});
     const QImage builtIn = fileImage(sourcePath("window/images/default.jpg"));
     EXPECT_EQ(px(200, 200), builtIn.pixel(200, 200));
-    ui().mBoard_2->trigger();
-    ui().mBoard_3->trigger();
+    action("mBoard_2")->trigger();
+    action("mBoard_3")->trigger();
     EXPECT_EQ(boxTitles(), (std::vector<QString>{"No skin source", "No skin source", "No skin source"}));
     newGame(ANSWER_YES);
     EXPECT_EQ(boxes.size(), 4u);
@@ -368,10 +368,10 @@ TEST_F(WindowTest, SkinFileRemovedAfterStartUpCostsOnlyTheImageAtNewGame)
     newGame(ANSWER_NO);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "New game! You go first?");
-    EXPECT_EQ(boxes[0].style, 68);
+    EXPECT_EQ(boxes[0].style, Style::Information + Style::YesNo);
     EXPECT_EQ(boxes[0].title, "");
     expectDiscsMatchBoard(fileImage(sourcePath("window/images/default.jpg")));
-    EXPECT_EQ(ui().lblCom->text(), "Computer total:04");
+    EXPECT_EQ(label("lblCom")->text(), "Computer total:04");
 }
 
 TEST(LoadBoardImage, ReadsWhatCanBeShownAndRefusesTheRest)
@@ -422,24 +422,24 @@ TEST_F(WindowTest, PointerReadOutShowsPositionAndCell)
     for (const auto& [v, position, cell] : examples) {
         QMouseEvent move(QEvent::MouseMove, QPointF(widgetPoint(v, 100)), QPointF(), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
-        QApplication::sendEvent(ui().picBoard, &move);
-        EXPECT_EQ(ui().LabelX->text(), position) << v;
-        EXPECT_EQ(ui().IntPosX->text(), cell) << v;
-        EXPECT_EQ(ui().LabelY->text(), " 100");
-        EXPECT_EQ(ui().IntPosY->text(), " 1");
+        QApplication::sendEvent(&board(), &move);
+        EXPECT_EQ(label("LabelX")->text(), position) << v;
+        EXPECT_EQ(label("IntPosX")->text(), cell) << v;
+        EXPECT_EQ(label("LabelY")->text(), " 100");
+        EXPECT_EQ(label("IntPosY")->text(), " 1");
         QMouseEvent moveY(QEvent::MouseMove, QPointF(widgetPoint(100, v)), QPointF(), Qt::NoButton, Qt::NoButton,
                           Qt::NoModifier);
-        QApplication::sendEvent(ui().picBoard, &moveY);
-        EXPECT_EQ(ui().LabelY->text(), position) << v;
-        EXPECT_EQ(ui().IntPosY->text(), cell) << v;
+        QApplication::sendEvent(&board(), &moveY);
+        EXPECT_EQ(label("LabelY")->text(), position) << v;
+        EXPECT_EQ(label("IntPosY")->text(), cell) << v;
     }
-    EXPECT_EQ(ui().LabelX->x(), 144) << "self-sizing labels keep their left edge";
-    const int narrow = ui().LabelX->width();
-    QTest::mouseMove(ui().picBoard, widgetPoint(5, 5));
-    EXPECT_EQ(ui().LabelX->text(), " 5");
-    EXPECT_LT(ui().LabelX->width(), narrow + 1);
-    QTest::mouseMove(ui().picBoard, widgetPoint(468, 5));
-    EXPECT_GT(ui().LabelX->width(), ui().IntPosX->width());
+    EXPECT_EQ(label("LabelX")->x(), 144) << "self-sizing labels keep their left edge";
+    const int narrow = label("LabelX")->width();
+    QTest::mouseMove(&board(), widgetPoint(5, 5));
+    EXPECT_EQ(label("LabelX")->text(), " 5");
+    EXPECT_LT(label("LabelX")->width(), narrow + 1);
+    QTest::mouseMove(&board(), widgetPoint(468, 5));
+    EXPECT_GT(label("LabelX")->width(), label("IntPosX")->width());
 }
 
 // ---- Play through the real widgets ------------------------------------------
@@ -451,7 +451,7 @@ TEST_F(WindowTest, WholeGamePlayedWithTheMouseReachesItsResult)
     answers.push_back(ANSWER_YES);
     QTest::keyClick(w.get(), Qt::Key_F2);
     ASSERT_TRUE(w->state().GameStarted) << "F2 starts a game";
-    EXPECT_TRUE(ui().cmdPass->isEnabled());
+    EXPECT_TRUE(button("cmdPass")->isEnabled());
     EXPECT_EQ(board().cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(board().cursor().hotSpot(), QPoint(2, 3));
 
@@ -459,29 +459,24 @@ TEST_F(WindowTest, WholeGamePlayedWithTheMouseReachesItsResult)
     Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
     int turn = 0;
     while (!w->state().GameOver && turn < 100) {
-        const GameState& s = w->state();
-        QPoint target(-1, -1);
-        forEachCell([&](int col, int row) {
-            if (target.x() < 0 && s.Board(col, row) == EMPTY && SpotValue(s, col, row, s.PlayerColor) > 0)
-                target = {col, row};
-        });
-        if (target.x() >= 0)
-            QTest::mouseClick(ui().picBoard, buttons[turn % 3], Qt::NoModifier, cellPoint(target.x(), target.y()));
+        if (const auto target = FirstLegalPlacement(w->state()))
+            QTest::mouseClick(&board(), buttons[turn % 3], Qt::NoModifier, cellPoint(target->first, target->second));
         else
-            QTest::mouseClick(ui().cmdPass, Qt::LeftButton);
+            QTest::mouseClick(button("cmdPass"), Qt::LeftButton);
         ++turn;
         expectDiscsMatchBoard(skin);
-        ASSERT_TRUE(boxes.size() == 1 || w->state().GameOver) << boxes.back().text.toStdString();
+        ASSERT_TRUE(boxes.size() == 1 || w->state().GameOver)
+            << boxes.size() << " boxes, the last: " << (boxes.empty() ? "none" : boxes.back().text.toStdString());
     }
     ASSERT_TRUE(w->state().GameOver);
     const bool lost = w->state().PlayerTotal < w->state().ComputerTotal;
     EXPECT_EQ(boxes.back().title, lost ? "you lost" : "you win");
-    EXPECT_EQ(boxes.back().style, 64);
-    EXPECT_EQ(ui().lblInfo->text(), lost ? "you lost!" : "you win!");
-    EXPECT_FALSE(ui().cmdPass->isEnabled());
+    EXPECT_EQ(boxes.back().style, Style::Information);
+    EXPECT_EQ(label("lblInfo")->text(), lost ? "you lost!" : "you win!");
+    EXPECT_FALSE(button("cmdPass")->isEnabled());
 
     const size_t shown = boxes.size();
-    QTest::mouseClick(ui().picBoard, Qt::LeftButton, Qt::NoModifier, cellPoint(0, 0));
+    QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier, cellPoint(0, 0));
     EXPECT_EQ(boxes.size(), shown) << "clicks after the end do nothing";
 }
 
@@ -489,16 +484,16 @@ TEST_F(WindowTest, RefusedClicksShowTheirBoxes)
 {
     open();
     show();
-    QTest::mouseClick(ui().picBoard, Qt::LeftButton, Qt::NoModifier, cellPoint(2, 4));
+    QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier, cellPoint(2, 4));
     EXPECT_TRUE(boxes.empty()) << "no game yet";
     newGame(ANSWER_YES);
-    QTest::mouseClick(ui().picBoard, Qt::LeftButton, Qt::NoModifier, cellPoint(3, 3));
-    QTest::mouseClick(ui().picBoard, Qt::LeftButton, Qt::NoModifier, cellPoint(0, 0));
-    QTest::mouseClick(ui().picBoard, Qt::LeftButton, Qt::NoModifier, widgetPoint(470, 470));
+    QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier, cellPoint(3, 3));
+    QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier, cellPoint(0, 0));
+    QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier, widgetPoint(470, 470));
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_EQ(boxes[1].text, "Already occupied!");
     EXPECT_EQ(boxes[1].title, "Oop!!!");
-    EXPECT_EQ(boxes[1].style, 48);
+    EXPECT_EQ(boxes[1].style, Style::Exclamation);
     EXPECT_EQ(boxes[2].text, "Invalid position!");
 }
 
@@ -521,7 +516,7 @@ TEST_F(WindowTest, AboutShowsItsOwnTitle)
 {
     open();
     show();
-    QTest::mouseClick(ui().cmdAbout, Qt::LeftButton);
+    QTest::mouseClick(button("cmdAbout"), Qt::LeftButton);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].title, "About Pennalt");
     EXPECT_EQ(boxes[0].style, 64);
@@ -534,28 +529,28 @@ TEST_F(WindowTest, ExitAnsweredNoLeavesEverythingAsItWas)
     open();
     show();
     newGame(ANSWER_YES);
-    QTest::mouseClick(ui().picBoard, Qt::LeftButton, Qt::NoModifier, cellPoint(4, 2));
+    QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier, cellPoint(4, 2));
     const GameState before = w->state();
     const QImage picture = board().picture();
-    const QString info = ui().lblInfo->text(), player = ui().lblPlayer->text();
+    const QString info = label("lblInfo")->text(), player = label("lblPlayer")->text();
 
     answers = {ANSWER_NO, ANSWER_NO, ANSWER_NO};
-    QTest::mouseClick(ui().cmdExit, Qt::LeftButton);
-    ui().cmdPass->setFocus();
+    QTest::mouseClick(button("cmdExit"), Qt::LeftButton);
+    button("cmdPass")->setFocus();
     QTest::keyClick(w.get(), Qt::Key_F4, Qt::ControlModifier);
-    ui().mExit->trigger();
+    action("mExit")->trigger();
     ASSERT_EQ(boxes.size(), 4u);
     for (size_t i = 1; i < 4; ++i) {
         EXPECT_EQ(boxes[i].text, "Exit game?");
-        EXPECT_EQ(boxes[i].style, 36);
+        EXPECT_EQ(boxes[i].style, Style::Question + Style::YesNo);
         EXPECT_EQ(boxes[i].title, "") << "the application title is shown";
     }
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->state().Board, before.Board);
     EXPECT_EQ(board().picture(), picture);
-    EXPECT_EQ(ui().lblInfo->text(), info);
-    EXPECT_EQ(ui().lblPlayer->text(), player);
-    EXPECT_TRUE(ui().cmdPass->isEnabled());
+    EXPECT_EQ(label("lblInfo")->text(), info);
+    EXPECT_EQ(label("lblPlayer")->text(), player);
+    EXPECT_TRUE(button("cmdPass")->isEnabled());
 }
 
 TEST_F(WindowTest, ExitAnsweredYesClosesAndTheCloseBoxAsksNothing)
@@ -563,7 +558,7 @@ TEST_F(WindowTest, ExitAnsweredYesClosesAndTheCloseBoxAsksNothing)
     open();
     show();
     answers = {ANSWER_YES};
-    QTest::mouseClick(ui().cmdExit, Qt::LeftButton);
+    QTest::mouseClick(button("cmdExit"), Qt::LeftButton);
     EXPECT_FALSE(w->isVisible());
 
     boxes.clear();
@@ -599,11 +594,11 @@ TEST(MessageBox, StyleNumbersGiveIconsButtonsAndTheDefaultTitle)
         int result;
     };
     const std::vector<Case> cases{
-        {36, "", QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, ANSWER_YES},
-        {36, "", QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, ANSWER_NO},
-        {68, "", QMessageBox::Information, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, ANSWER_YES},
-        {48, "Oop!!!", QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, ANSWER_OK},
-        {64, "you win", QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok, ANSWER_OK},
+        {Style::Question + Style::YesNo, "", QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, ANSWER_YES},
+        {Style::Question + Style::YesNo, "", QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, ANSWER_NO},
+        {Style::Information + Style::YesNo, "", QMessageBox::Information, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, ANSWER_YES},
+        {Style::Exclamation, "Oop!!!", QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, ANSWER_OK},
+        {Style::Information, "you win", QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok, ANSWER_OK},
     };
     for (const Case& c : cases) {
         auto seen = std::make_shared<BoxSeen>();

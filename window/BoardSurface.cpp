@@ -46,8 +46,7 @@ QRect BoardSurface::cellRect(int col, int row)
 
 QPoint BoardSurface::discCentre(int col, int row)
 {
-    // One pixel right of and below the cell's middle pixel.
-    return {CELL_SIZE * col + 41, CELL_SIZE * row + 41};
+    return {CELL_SIZE * col + DISC_OFFSET, CELL_SIZE * row + DISC_OFFSET};
 }
 
 void BoardSurface::setBackground(const QImage& image)
@@ -68,8 +67,9 @@ void BoardSurface::DrawBoard()
             DrawEdge(m_picture, {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}, BDR_RAISEDINNER,
                      BF_RECT, colours);
         }
-    DrawEdge(m_picture, {10, 10, 470, 470}, BDR_SUNKENOUTER, BF_RECT, colours);
-    updatePicture(QRect(10, 10, 460, 460));
+    constexpr int frameEnd = FRAME_LEFT + FRAME_SIZE;
+    DrawEdge(m_picture, {FRAME_LEFT, FRAME_LEFT, frameEnd, frameEnd}, BDR_SUNKENOUTER, BF_RECT, colours);
+    updatePicture(QRect(FRAME_LEFT, FRAME_LEFT, FRAME_SIZE, FRAME_SIZE));
 }
 
 void BoardSurface::DrawChess(int col, int row, Cell chess)

@@ -10,6 +10,12 @@ namespace kalvado {
 
 constexpr int SURFACE_SIZE = 480;
 constexpr int DISC_RADIUS = 20;
+// A disc is centred one pixel right of and below its cell's middle pixel.
+constexpr int DISC_OFFSET = BOARD_ORIGIN + CELL_SIZE / 2 + 1;
+// The sunken frame runs two pixels outside the grid on every side.
+constexpr int FRAME_MARGIN = 2;
+constexpr int FRAME_LEFT = BOARD_ORIGIN - FRAME_MARGIN;
+constexpr int FRAME_SIZE = BOARD_SIZE * CELL_SIZE + 2 * FRAME_MARGIN;
 
 // The board surface: a retained 480 x 480 picture inside a sunken border.
 // Everything drawn stays in the picture until a new background replaces it,

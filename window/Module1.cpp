@@ -1,5 +1,7 @@
 #include "Module1.h"
 
+#include <algorithm>
+
 namespace kalvado {
 
 namespace {

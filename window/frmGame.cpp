@@ -8,10 +8,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
 #include "Images.h"
 #include "Position.h"
-#include "SkinPath.h"
-#include "Steps.h"
 #include "ui_frmGame.h"
 
 // The images live in a static library, whose resources nothing else pulls in.
@@ -26,7 +28,7 @@ namespace {
 
 const char* const APP_TITLE = "Kalvado";
 
-// The design's faces are Windows fonts. Where one is missing, the first
+// The form's faces are Windows fonts. Where one is missing, the first
 // installed look-alike takes its place. Resolving the name here rather than
 // through the toolkit's substitution spares a fontconfig fallback search for
 // every label at start-up.
@@ -48,7 +50,7 @@ QString installedFamily(const QString& face)
     return face;
 }
 
-QFont designFont(const QString& face, double points, bool bold, bool underline = false)
+QFont formFont(const QString& face, double points, bool bold, bool underline = false)
 {
     QFont font(installedFamily(face));
     font.setPointSizeF(points);
@@ -69,14 +71,14 @@ int ShowMessageBox(QWidget* parent, const QString& text, int style, const QStrin
     QMessageBox box(parent);
     box.setWindowTitle(title.isEmpty() ? APP_TITLE : title);
     box.setText(text);
-    switch (style & 0x70) {
-    case 16: box.setIcon(QMessageBox::Critical); break;
+    switch (style & Style::IconMask) {
+    case Style::Critical: box.setIcon(QMessageBox::Critical); break;
     case Style::Question: box.setIcon(QMessageBox::Question); break;
     case Style::Exclamation: box.setIcon(QMessageBox::Warning); break;
     case Style::Information: box.setIcon(QMessageBox::Information); break;
     default: break;
     }
-    if ((style & 0x7) == Style::YesNo) {
+    if ((style & Style::ButtonMask) == Style::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
     } else {
@@ -95,7 +97,6 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
     , ui(std::make_unique<Ui::frmGame>())
     , m_game(m_state, *this, exeDirOr(exeDir).toStdString())
     , m_msgBox(std::move(msgBox))
-    , m_exeDir(exeDirOr(exeDir))
 {
     initImageResources();
     ui->setupUi(this);
@@ -103,7 +104,7 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     ui->centralwidget->setFixedSize(792, 498);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    applyDesignFonts();
+    applyFormFonts();
     for (QLabel* label : {ui->Label4, ui->Label5, ui->LabelX, ui->LabelY, ui->IntPosX, ui->IntPosY, ui->lblPlayer,
                           ui->lblCom})
         label->setProperty("autoSize", true);
@@ -128,17 +129,17 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
 
 frmGame::~frmGame() = default;
 
-void frmGame::applyDesignFonts()
+void frmGame::applyFormFonts()
 {
     const QString ms = "MS Sans Serif";
-    ui->fraInfo->setFont(designFont(ms, 9.75, false, true));
+    ui->fraInfo->setFont(formFont(ms, 9.75, false, true));
     for (QLabel* label : {ui->Label1, ui->Label4, ui->Label5, ui->Label6})
-        label->setFont(designFont(ms, 9.75, false));
+        label->setFont(formFont(ms, 9.75, false));
     for (QLabel* label : {ui->LabelX, ui->LabelY, ui->IntPosX, ui->IntPosY})
-        label->setFont(designFont(ms, 9.75, true));
-    ui->lblInfo->setFont(designFont("Arial", 12, true));
-    ui->lblPlayer->setFont(designFont("PMingLiU", 16.5, false));
-    ui->lblCom->setFont(designFont("PMingLiU", 16.5, false));
+        label->setFont(formFont(ms, 9.75, true));
+    ui->lblInfo->setFont(formFont("Arial", 12, true));
+    ui->lblPlayer->setFont(formFont("PMingLiU", 16.5, false));
+    ui->lblCom->setFont(formFont("PMingLiU", 16.5, false));
 }
 
 void frmGame::frmGame_Load()
@@ -211,6 +212,16 @@ void frmGame::setBoardCursor()
     ui->picBoard->setCursor(m_boardCursor);
 }
 
+void frmGame::markSkinItem(int n, bool marked)
+{
+    QAction* item = skinItem(n);
+    const QString mark = " *";
+    if (marked && !item->text().endsWith(mark))
+        item->setText(item->text() + mark);
+    else if (!marked && item->text().endsWith(mark))
+        item->setText(item->text().chopped(mark.size()));
+}
+
 int frmGame::MsgBox(const std::string& text, int style, const std::string& title)
 {
     // Before the window is shown (a box from start-up) the box stands alone.
@@ -261,33 +272,7 @@ QAction* frmGame::skinItem(int index) const
 
 void frmGame::mBoard_Click(int index)
 {
-    std::string path;
-    RunSteps(
-        {
-            [&] {
-                if (index == m_state.SkinIndex)
-                    return;
-                QAction* marked = skinItem(m_state.SkinIndex);
-                marked->setText(marked->text().chopped(2));
-                skinItem(index)->setText(skinItem(index)->text() + " *");
-                m_state.SkinIndex = checked16(index);
-            },
-            [&] { path = SkinFilePath(m_exeDir.toStdString(), index); },
-            [&] { loadSkin(path); },
-            [&] { m_state.SkinPath = path; },
-            [&] { DrawBoard(); },
-            [&] {
-                forEachCell([&](int col, int row) {
-                    const Cell cell = m_state.Board(col, row);
-                    if (cell == BLACK || cell == WHITE)
-                        DrawChess(col, row, cell);
-                });
-            },
-        },
-        [&] {
-            MsgBox(NO_SKIN_TEXT, Style::Information, NO_SKIN_TITLE);
-            showDefaultImage();
-        });
+    m_game.mBoard_Click(index);
 }
 
 void frmGame::cmdAbout_Click()

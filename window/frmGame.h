@@ -34,7 +34,6 @@ public:
     ~frmGame() override;
 
     const GameState& state() const { return m_state; }
-    Ui::frmGame* form() const { return ui.get(); }
     const QCursor& boardCursor() const { return m_boardCursor; }
 
     // WindowOps
@@ -46,6 +45,7 @@ public:
     void repaintBoard() override;
     void showDefaultImage() override;
     void setBoardCursor() override;
+    void markSkinItem(int n, bool marked) override;
     int MsgBox(const std::string& text, int style, const std::string& title = {}) override;
 
     void mNewGame_Click();
@@ -59,7 +59,7 @@ public:
 
 private:
     void frmGame_Load();
-    void applyDesignFonts();
+    void applyFormFonts();
     void setText(QLabel* label, const QString& text);
     QAction* skinItem(int index) const;
     const QImage& defaultImage();
@@ -68,7 +68,6 @@ private:
     GameState m_state;
     Game m_game;
     MsgBoxFunction m_msgBox;
-    QString m_exeDir;
     QImage m_defaultImage;
     QCursor m_boardCursor;
 };

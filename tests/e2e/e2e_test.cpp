@@ -17,14 +17,14 @@
 #include <string>
 
 #include "../FakeWindow.h"
+#include "../Placements.h"
 #include "Game.h"
 #include "Rules.h"
 #include "XSession.h"
 
 using namespace kalvado;
 using namespace kalvado::e2e;
-using kalvado::test::Box;
-using kalvado::test::FakeWindow;
+using namespace kalvado::test;
 
 namespace {
 
@@ -131,7 +131,7 @@ public:
             keys += "Down ";
         m_x.key(m_window, keys + "Return");
         if (!loads)
-            answerBoxes({{"No source skin, default is use, you can't change skin.", 64, "No skin source"}});
+            answerBoxes({{"No source skin, default is use, you can't change skin.", Style::Information, "No skin source"}});
         m_skin = skin;
     }
 
@@ -288,14 +288,8 @@ TEST_F(EndToEnd, APlayerPlaysAWholeGameWithEveryControl)
 
     int moves = 0;
     while (!player.model().GameOver && moves < 80 && !testing::Test::HasFatalFailure()) {
-        const GameState& s = player.model();
-        int target = -1;
-        forEachCell([&](int col, int row) {
-            if (target < 0 && s.Board(col, row) == EMPTY && SpotValue(s, col, row, s.PlayerColor) > 0)
-                target = col * 8 + row;
-        });
-        if (target >= 0)
-            player.clickCell(target / 8, target % 8);
+        if (const auto target = FirstLegalPlacement(player.model()))
+            player.clickCell(target->first, target->second);
         else
             player.pass();
         player.expectBoard(("move " + std::to_string(++moves)).c_str());
@@ -308,16 +302,16 @@ TEST_F(EndToEnd, APlayerPlaysAWholeGameWithEveryControl)
     ASSERT_TRUE(player.model().GameOver) << "the game reached its result box";
 
     player.clickButton({616 + 36, 464 + 12});
-    player.answerBoxes({{"", 64, "About Pennalt"}});
+    player.answerBoxes({{"", Style::Information, "About Pennalt"}});
 
     // Ctrl+F4 and No: everything stays.
     x.key(window, "ctrl+F4");
-    player.answerBoxes({{"Exit game?", 36, ""}}, {ANSWER_NO});
+    player.answerBoxes({{"Exit game?", Style::Question + Style::YesNo, ""}}, {ANSWER_NO});
     player.expectBoard("exit answered no");
     ASSERT_TRUE(x.running(game));
 
     player.clickButton({704 + 36, 464 + 12});
-    player.answerBoxes({{"Exit game?", 36, ""}}, {ANSWER_YES});
+    player.answerBoxes({{"Exit game?", Style::Question + Style::YesNo, ""}}, {ANSWER_YES});
     int code = -1;
     EXPECT_TRUE(x.waitExit(game, 10000, &code)) << "Exit answered Yes ends the program";
     EXPECT_EQ(code, 0) << "a clean exit (a sanitizer report would change it)";

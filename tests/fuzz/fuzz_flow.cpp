@@ -1,7 +1,6 @@
 // Feeds arbitrary sequences of user actions through the game flow with the
-// recording fake window and stops at the first broken rule. Skin switches
-// are played as the flow meets them: a new SkinPath whose file may or may
-// not be readable at the next New Game.
+// recording fake window and stops at the first broken rule. Skin files may
+// turn unreadable at any time, so a switch or a later New Game can fail.
 
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +10,7 @@
 #include "FakeWindow.h"
 #include "Game.h"
 #include "Invariants.h"
+#include "Placements.h"
 #include "SkinPath.h"
 
 using namespace kalvado;
@@ -47,17 +47,6 @@ private:
 {
     std::fprintf(stderr, "broken: %s\n", what.c_str());
     std::abort();
-}
-
-void firstLegalPlacement(GameState& state, Game& game)
-{
-    for (int col = 0; col < 8; ++col)
-        for (int row = 0; row < 8; ++row)
-            if (state.Board(col, row) == EMPTY && SpotValue(state, col, row, state.PlayerColor) > 0) {
-                game.picBoard_MouseUp(1, 0, static_cast<float>(40 + 57 * col), static_cast<float>(40 + 57 * row));
-                return;
-            }
-    game.cmdPass_Click();
 }
 
 } // namespace
@@ -101,17 +90,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             game.picBoard_MouseUp(1, 0, x, y);
             break;
         }
-        case 4: {
-            const std::string path = SkinFilePath(exeDir, in.byte() % 3 + 1);
+        case 4: { // a skin from the Option menu, its file readable or not
+            const int index = in.byte() % 3 + 1;
+            const std::string path = SkinFilePath(exeDir, index);
             if (in.byte() & 1)
                 window.unreadable.insert(path);
             else
                 window.unreadable.erase(path);
-            state.SkinPath = path;
+            game.mBoard_Click(index);
             break;
         }
         default:
-            firstLegalPlacement(state, game);
+            PlayFirstLegalOrPass(state, game);
             break;
         }
         if (state.GameStarted) {

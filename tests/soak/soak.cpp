@@ -6,7 +6,6 @@
 //
 // Prints the figures; exits 1 when memory grew beyond noise or a game broke.
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 
@@ -17,10 +16,12 @@
 #include <string>
 #include <unistd.h>
 
-#include "Rules.h"
+#include "../OffscreenApp.h"
+#include "../Placements.h"
 #include "frmGame.h"
 
 using namespace kalvado;
+using namespace kalvado::test;
 
 namespace {
 
@@ -36,10 +37,7 @@ long residentKiB()
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Kalvado");
+    const auto app = makeOffscreenApplication(argc, argv);
     const long games = argc > 1 ? std::atol(argv[1]) : 2000;
     std::mt19937 rng(argc > 2 ? static_cast<unsigned>(std::atol(argv[2])) : 1u);
     std::uniform_int_distribution<int> percent(0, 99);
@@ -48,7 +46,7 @@ int main(int argc, char** argv)
     frmGame window(QDir(QStringLiteral(KALVADO_SOURCE_DIR)).absolutePath(),
                    [&](QWidget*, const QString&, int style, const QString&) {
                        ++boxes;
-                       return (style & 4) ? (percent(rng) < 50 ? ANSWER_YES : ANSWER_NO) : ANSWER_OK;
+                       return (style & Style::YesNo) ? (percent(rng) < 50 ? ANSWER_YES : ANSWER_NO) : ANSWER_OK;
                    });
     window.show();
     const GameState& state = window.state();
@@ -72,17 +70,13 @@ int main(int argc, char** argv)
                                         static_cast<float>(percent(rng) * 5 - 10));
                 continue;
             }
-            std::vector<std::pair<int, int>> legal;
-            forEachCell([&](int col, int row) {
-                if (state.Board(col, row) == EMPTY && SpotValue(state, col, row, state.PlayerColor) > 0)
-                    legal.emplace_back(col, row);
-            });
+            const auto legal = LegalPlacements(state);
             if (legal.empty()) {
                 window.cmdPass_Click();
                 continue;
             }
             const auto [col, row] = legal[static_cast<std::size_t>(percent(rng)) % legal.size()];
-            window.picBoard_MouseUp(1, 0, static_cast<float>(41 + 57 * col), static_cast<float>(41 + 57 * row));
+            window.picBoard_MouseUp(1, 0, CellMiddle(col), CellMiddle(row));
             ++placements;
         }
         ended += state.GameOver;

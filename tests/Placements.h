@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "Game.h"
+#include "GameState.h"
+#include "Rules.h"
+
+namespace kalvado::test {
+
+// The empty cells where the human may place, in the board's scan order.
+inline std::vector<std::pair<int, int>> LegalPlacements(const GameState& state)
+{
+    std::vector<std::pair<int, int>> cells;
+    forEachCell([&](int col, int row) {
+        if (state.Board(col, row) == EMPTY && SpotValue(state, col, row, state.PlayerColor) > 0)
+            cells.emplace_back(col, row);
+    });
+    return cells;
+}
+
+inline std::optional<std::pair<int, int>> FirstLegalPlacement(const GameState& state)
+{
+    const auto cells = LegalPlacements(state);
+    if (cells.empty())
+        return std::nullopt;
+    return cells.front();
+}
+
+// The middle pixel of cell k along either axis of the surface.
+inline float CellMiddle(int k)
+{
+    return static_cast<float>(BOARD_ORIGIN + CELL_SIZE * k + CELL_SIZE / 2);
+}
+
+// A simple human: the first legal cell in scan order, else Pass. Returns
+// whether it placed.
+inline bool PlayFirstLegalOrPass(const GameState& state, Game& game)
+{
+    const auto cell = FirstLegalPlacement(state);
+    if (!cell) {
+        game.cmdPass_Click();
+        return false;
+    }
+    game.picBoard_MouseUp(1, 0, CellMiddle(cell->first), CellMiddle(cell->second));
+    return true;
+}
+
+} // namespace kalvado::test
