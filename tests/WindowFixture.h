@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <memory>
 #include <stdexcept>
@@ -56,6 +57,9 @@ protected:
     std::vector<RecordedBox> boxes;
     std::deque<int> answers;
     std::unique_ptr<frmGame> w;
+    int boxOpenMs = 0; // how long each box stays open, events running
+    int openBoxes = 0;
+    int mostOpenBoxes = 0;
 
     void SetUp() override
     {
@@ -71,6 +75,11 @@ protected:
     {
         w = std::make_unique<frmGame>(dir.path(), [this](QWidget*, const QString& text, int style, const QString& title) {
             boxes.push_back({text, style, title, w && w->isVisible()});
+            // A real box runs its own event loop while it is open.
+            mostOpenBoxes = std::max(mostOpenBoxes, ++openBoxes);
+            if (boxOpenMs > 0)
+                QTest::qWait(boxOpenMs);
+            --openBoxes;
             if ((style & Style::YesNo) == 0)
                 return ANSWER_OK;
             int answer = ANSWER_YES;

@@ -23,6 +23,9 @@
 
 #include "BoardSurface.h"
 #include "Images.h"
+#include "BoardPicture.h"
+#include "FakeWindow.h"
+#include "Game.h"
 #include "Placements.h"
 #include "Rules.h"
 #include "WindowFixture.h"
@@ -502,12 +505,53 @@ TEST_F(WindowTest, AltPWorksOnlyWhilePassIsEnabled)
     open();
     show();
     QTest::keyClick(w.get(), Qt::Key_P, Qt::AltModifier);
-    QTest::qWait(300); // a mnemonic presses its button after a short animation
+    QTest::qWait(300);
     EXPECT_TRUE(boxes.empty()) << "a disabled Pass cannot be reached";
     newGame(ANSWER_YES);
     QTest::keyClick(w.get(), Qt::Key_P, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return w->state().Board(2, 3) == WHITE; }, 2000))
-        << "the computer took the turn";
+    EXPECT_EQ(w->state().Board(2, 3), WHITE) << "the computer took the turn at once";
+}
+
+// A mnemonic followed at once by a click: the two act in the order given,
+// and nothing runs inside a box that the other opened.
+TEST_F(WindowTest, KeysAndClicksActInTheOrderGivenAndNeverInsideABox)
+{
+    struct Case {
+        const char* name;
+        Qt::Key key;
+        int col, row;
+        std::vector<QString> titles;
+    };
+    const std::vector<Case> cases{
+        {"Alt+A, then an occupied cell", Qt::Key_A, 3, 3, {"", "About Pennalt", "Oop!!!"}},
+        {"Alt+P, then a cell", Qt::Key_P, 4, 2, {""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        open();
+        show();
+        newGame(ANSWER_YES);
+        boxOpenMs = 200;
+        mostOpenBoxes = 0;
+        QTest::keyClick(w.get(), c.key, Qt::AltModifier);
+        QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier, cellPoint(c.col, c.row));
+        QTest::qWait(300);
+        boxOpenMs = 0;
+        EXPECT_EQ(boxTitles(), c.titles);
+        EXPECT_LE(mostOpenBoxes, 1) << "a box opened inside another";
+
+        // The same input through the flow alone, in the order given.
+        GameState state;
+        FakeWindow model;
+        Game game(state, model, "/nowhere");
+        game.frmGame_Load();
+        game.mNewGame_Click();
+        if (c.key == Qt::Key_P)
+            game.cmdPass_Click();
+        game.picBoard_MouseUp(1, 0, CellMiddle(c.col), CellMiddle(c.row));
+        EXPECT_EQ(pictureOf(w->state().Board), pictureOf(state.Board));
+        boxes.clear();
+    }
 }
 
 // ---- About and exit ---------------------------------------------------------

@@ -1,17 +1,22 @@
 #include "frmGame.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QHash>
 #include <QIcon>
 #include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QShortcutEvent>
 
 #include <cmath>
 #include <stdexcept>
 #include <string>
 
+#include "CloseRequests.h"
 #include "Images.h"
 #include "Position.h"
 #include "ui_frmGame.h"
@@ -112,22 +117,63 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
     setWindowIcon(QIcon(":/images/kalvado.ico"));
     m_boardCursor = LoadCursorFile(":/images/board.cur");
 
-    connect(ui->mNewGame, &QAction::triggered, this, &frmGame::mNewGame_Click);
-    connect(ui->mExit, &QAction::triggered, this, &frmGame::mExit_Click);
-    connect(ui->mBoard_1, &QAction::triggered, this, [this] { mBoard_Click(1); });
-    connect(ui->mBoard_2, &QAction::triggered, this, [this] { mBoard_Click(2); });
-    connect(ui->mBoard_3, &QAction::triggered, this, [this] { mBoard_Click(3); });
-    connect(ui->cmdPass, &QPushButton::clicked, this, &frmGame::cmdPass_Click);
-    connect(ui->cmdAbout, &QPushButton::clicked, this, &frmGame::cmdAbout_Click);
-    connect(ui->cmdExit, &QPushButton::clicked, this, &frmGame::cmdExit_Click);
-    connect(ui->picBoard, &BoardSurface::mouseReleased, this, &frmGame::picBoard_MouseUp);
+    connect(ui->mNewGame, &QAction::triggered, this, [this] { act([this] { mNewGame_Click(); }); });
+    connect(ui->mExit, &QAction::triggered, this, [this] { act([this] { mExit_Click(); }); });
+    connect(ui->mBoard_1, &QAction::triggered, this, [this] { act([this] { mBoard_Click(1); }); });
+    connect(ui->mBoard_2, &QAction::triggered, this, [this] { act([this] { mBoard_Click(2); }); });
+    connect(ui->mBoard_3, &QAction::triggered, this, [this] { act([this] { mBoard_Click(3); }); });
+    connect(ui->cmdPass, &QPushButton::clicked, this, [this] { act([this] { cmdPass_Click(); }); });
+    connect(ui->cmdAbout, &QPushButton::clicked, this, [this] { act([this] { cmdAbout_Click(); }); });
+    connect(ui->cmdExit, &QPushButton::clicked, this, [this] { act([this] { cmdExit_Click(); }); });
+    connect(ui->picBoard, &BoardSurface::mouseReleased, this, [this](int button, int shift, float x, float y) {
+        act([&] { picBoard_MouseUp(button, shift, x, y); });
+    });
     connect(ui->picBoard, &BoardSurface::mouseMoved, this, &frmGame::picBoard_MouseMove);
+    // A button's Alt+letter normally clicks only after a short press
+    // animation, from a timer; input given meanwhile would overtake it and
+    // the late click could land inside a box that input opened.
+    for (QAbstractButton* button : {static_cast<QAbstractButton*>(ui->cmdPass), static_cast<QAbstractButton*>(ui->cmdAbout),
+                                    static_cast<QAbstractButton*>(ui->cmdExit)})
+        button->installEventFilter(this);
+    m_closeRequests = std::make_unique<CloseRequests>(this, [this] { closeWhileBoxOpen(); });
 
     ui->picBoard->setFocus();
     frmGame_Load();
 }
 
 frmGame::~frmGame() = default;
+
+template <typename Handler>
+void frmGame::act(Handler&& handler)
+{
+    if (m_acting || m_closing)
+        return;
+    const QScopedValueRollback acting(m_acting, true);
+    handler();
+}
+
+bool frmGame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+        if (auto* button = qobject_cast<QAbstractButton*>(watched)) {
+            button->click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The close box while a box is open: the box goes, and so does the game,
+// without asking, as the close box does at any other time. The action that
+// opened the box runs out without showing anything more.
+void frmGame::closeWhileBoxOpen()
+{
+    if (m_closing)
+        return;
+    m_closing = true;
+    close();
+    QCoreApplication::exit(0);
+}
 
 void frmGame::applyFormFonts()
 {
@@ -224,6 +270,8 @@ void frmGame::markSkinItem(int n, bool marked)
 
 int frmGame::MsgBox(const std::string& text, int style, const std::string& title)
 {
+    if (m_closing)
+        return (style & Style::ButtonMask) == Style::YesNo ? ANSWER_NO : ANSWER_OK;
     // Before the window is shown (a box from start-up) the box stands alone.
     return m_msgBox(isVisible() ? this : nullptr, QString::fromStdString(text), style, QString::fromStdString(title));
 }

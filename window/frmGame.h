@@ -12,11 +12,14 @@
 #include "WindowOps.h"
 
 class QLabel;
+class QAbstractButton;
 namespace Ui {
 class frmGame;
 }
 
 namespace kalvado {
+
+class CloseRequests;
 
 // Shows a message box and returns the button code; tests put in their own.
 using MsgBoxFunction = std::function<int(QWidget* parent, const QString& text, int style, const QString& title)>;
@@ -57,7 +60,16 @@ public:
     void picBoard_MouseUp(int button, int shift, float x, float y);
     void picBoard_MouseMove(int button, int shift, float x, float y);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // Runs one user action to its end. A second action never starts inside
+    // a running one (while one of its boxes is open), whatever path its
+    // event took to get here.
+    template <typename Handler>
+    void act(Handler&& handler);
+    void closeWhileBoxOpen();
     void frmGame_Load();
     void applyFormFonts();
     void setText(QLabel* label, const QString& text);
@@ -70,6 +82,9 @@ private:
     MsgBoxFunction m_msgBox;
     QImage m_defaultImage;
     QCursor m_boardCursor;
+    std::unique_ptr<CloseRequests> m_closeRequests;
+    bool m_acting = false;
+    bool m_closing = false;
 };
 
 } // namespace kalvado

@@ -219,15 +219,29 @@ void XSession::key(Window window, const std::string& keys)
     xdotool("windowfocus --sync " + std::to_string(window) + " key --clearmodifiers " + keys);
 }
 
+// xdotool's synchronous move waits for the pointer to move, so a move to
+// where the pointer already is would wait out its time limit instead.
+std::string XSession::moveArguments(QPoint screen)
+{
+    Window root = 0, child = 0;
+    int x = 0, y = 0, wx = 0, wy = 0;
+    unsigned int mask = 0;
+    if (XQueryPointer(m_display, DefaultRootWindow(m_display), &root, &child, &x, &y, &wx, &wy, &mask)
+        && QPoint(x, y) == screen)
+        return {};
+    return "mousemove --sync " + std::to_string(screen.x()) + " " + std::to_string(screen.y()) + " ";
+}
+
 void XSession::click(QPoint screen, int button)
 {
-    xdotool("mousemove --sync " + std::to_string(screen.x()) + " " + std::to_string(screen.y()) + " click "
-            + std::to_string(button));
+    xdotool(moveArguments(screen) + "click " + std::to_string(button));
 }
 
 void XSession::moveTo(QPoint screen)
 {
-    xdotool("mousemove --sync " + std::to_string(screen.x()) + " " + std::to_string(screen.y()));
+    const std::string move = moveArguments(screen);
+    if (!move.empty())
+        xdotool(move);
 }
 
 QImage XSession::grab()

@@ -56,6 +56,8 @@ public:
     static bool waitFor(const std::function<bool()>& done, int timeoutMs);
 
 private:
+    std::string moveArguments(QPoint screen);
+
     pid_t m_server = -1;
     std::string m_name;
     Display* m_display = nullptr;

@@ -136,6 +136,7 @@ public:
     }
 
     void clickButton(QPoint centre) { m_x.click(m_clientOrigin + centre); }
+    QPoint boardOrigin() const { return m_boardOrigin; }
 
     // The screen shows the model's board on the current skin, with the grid.
     void expectBoard(const char* when)
@@ -317,22 +318,31 @@ TEST_F(EndToEnd, APlayerPlaysAWholeGameWithEveryControl)
     EXPECT_EQ(code, 0) << "a clean exit (a sanitizer report would change it)";
 }
 
+// The close box ends the program at once, also while one of its boxes is
+// open (Qt itself would drop the request to a window that a box blocks).
 TEST_F(EndToEnd, TheCloseBoxEndsTheProgramWithoutAQuestion)
 {
-    const pid_t game = x.start({gameBinary()});
-    const Window window = x.waitWindow(MAIN_TITLE, 10000);
-    ASSERT_NE(window, 0u);
-    Player player(x, exeDir());
-    player.expectStartUp(false);
-    player.attach(window, sourceImage("pic/Board1.jpg"));
-    player.newGame(ANSWER_YES);
-    player.clickCell(4, 2);
-    x.sendClose(window);
-    int code = -1;
-    EXPECT_TRUE(x.waitExit(game, 10000, &code));
-    EXPECT_EQ(code, 0);
-    for (const auto& [id, title] : x.topLevelTitles())
-        ADD_FAILURE() << "left open: " << title;
+    for (const bool boxOpen : {false, true}) {
+        SCOPED_TRACE(boxOpen ? "with a box open" : "with no box open");
+        const pid_t game = x.start({gameBinary()});
+        const Window window = x.waitWindow(MAIN_TITLE, 10000);
+        ASSERT_NE(window, 0u);
+        Player player(x, exeDir());
+        player.expectStartUp(false);
+        player.attach(window, sourceImage("pic/Board1.jpg"));
+        player.newGame(ANSWER_YES);
+        player.clickCell(4, 2);
+        if (boxOpen) {
+            x.click(player.boardOrigin() + QPoint(57 * 4 + 41, 57 * 2 + 41)); // occupied now
+            ASSERT_NE(x.waitWindow("Oop!!!"), 0u);
+        }
+        x.sendClose(window);
+        int code = -1;
+        EXPECT_TRUE(x.waitExit(game, 10000, &code));
+        EXPECT_EQ(code, 0);
+        for (const auto& [id, title] : x.topLevelTitles())
+            ADD_FAILURE() << "left open: " << title;
+    }
 }
 
 TEST_F(EndToEnd, WithoutThePicFolderTheBoxComesFirstAndTheBuiltInImageServes)

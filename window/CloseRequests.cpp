@@ -1,0 +1,76 @@
+#include "CloseRequests.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QWidget>
+
+#include <utility>
+
+#if KALVADO_HAVE_XCB
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#endif
+
+namespace kalvado {
+
+namespace {
+
+#if KALVADO_HAVE_XCB
+xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)
+{
+    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(qstrlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    std::free(reply);
+    return atom;
+}
+#endif
+
+} // namespace
+
+CloseRequests::CloseRequests(QWidget* window, std::function<void()> onBlockedClose)
+    : m_window(window)
+    , m_onBlockedClose(std::move(onBlockedClose))
+{
+#if KALVADO_HAVE_XCB
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (QGuiApplication::platformName() == "xcb" && x11 && x11->connection()) {
+        m_protocols = internAtom(x11->connection(), "WM_PROTOCOLS");
+        m_deleteWindow = internAtom(x11->connection(), "WM_DELETE_WINDOW");
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+#endif
+}
+
+CloseRequests::~CloseRequests()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+bool CloseRequests::isCloseRequest([[maybe_unused]] void* message)
+{
+#if KALVADO_HAVE_XCB
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_CLIENT_MESSAGE)
+        return false;
+    const auto* client = static_cast<const xcb_client_message_event_t*>(message);
+    return client->format == 32 && client->type == m_protocols && client->data.data32[0] == m_deleteWindow
+           && m_window->windowHandle() && client->window == m_window->winId();
+#else
+    return false;
+#endif
+}
+
+bool CloseRequests::nativeEventFilter(const QByteArray& eventType, void* message, qintptr* /*result*/)
+{
+    if (eventType != "xcb_generic_event_t" || !isCloseRequest(message))
+        return false;
+    if (!QApplication::activeModalWidget())
+        return false; // Qt closes an unblocked window itself
+    m_onBlockedClose();
+    return true;
+}
+
+} // namespace kalvado
