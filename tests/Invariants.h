@@ -5,6 +5,7 @@
 
 #include "BoardPicture.h"
 #include "FakeWindow.h"
+#include "Game.h"
 #include "Rules.h"
 
 namespace kalvado::test {
@@ -46,6 +47,7 @@ inline std::string CheckInvariants(const GameState& state, const FakeWindow& win
                            : box.text == "you win!"                                           ? box.title == "you win"
                            : box.text == "you lost!"                                          ? box.title == "you lost"
                            : box.text == "New game! You go first?"                            ? box.style == Style::Information + Style::YesNo
+                           : box.text == NO_SKIN_TEXT                                         ? box.title == NO_SKIN_TITLE
                                                                                               : false;
         if (!known)
             return "unexpected box \"" + box.text + "\" titled \"" + box.title + "\"";
