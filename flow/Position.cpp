@@ -26,7 +26,9 @@ std::optional<std::int16_t> CellFromPosition(float coordinate)
 std::string NumberText(long value)
 {
     const unsigned long magnitude = value < 0 ? 0UL - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
-    return (value < 0 ? "-" : " ") + std::to_string(magnitude);
+    std::string text = std::to_string(magnitude);
+    text.insert(text.begin(), value < 0 ? '-' : ' ');
+    return text;
 }
 
 } // namespace kalvado

@@ -1,24 +1,82 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need,
-# and only those that are missing.
+# Makes sure what building and playing (or testing) needs is installed.
+#   bash scripts/deps.sh [play|test]      (default: play)
+# Nothing is installed when all is present, on any distribution. What is
+# missing is installed with apt-get where that can be done (as root, or with
+# sudo); otherwise the list is printed with a way to go on, and it fails.
 set -euo pipefail
+what=${1:-play}
 
-packages=(
-    cmake g++ make pkg-config libx11-dev xvfb x11-utils xdotool
-    dpkg-dev file lintian desktop-file-utils appstream clang libclang-rt-14-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-base-dev-tools
-    fonts-liberation fonts-dejavu-core fonts-arphic-uming
+# Each need: a check that holds when it is present, and its Debian package.
+play=(
+    "command -v cmake|cmake"
+    "command -v c++ || command -v g++ || command -v clang++|g++"
+    "command -v make || command -v ninja|make"
+    "command -v pkg-config|pkg-config"
+    "has_cmake_package Qt6Widgets|qt6-base-dev"
+    "test -x /usr/lib/qt6/libexec/moc || command -v moc-qt6 || has_cmake_package Qt6WidgetsTools|qt6-base-dev-tools"
+    "has_pc xcb|libxcb1-dev"
+    "has_font 'Liberation Sans'|fonts-liberation"
+    "has_font 'AR PL UMing TW'|fonts-arphic-uming"
+)
+testing=(
+    "has_cmake_package GTest|libgtest-dev"
+    "has_cmake_package GMock || test -f /usr/include/gmock/gmock.h|libgmock-dev"
+    "has_cmake_package benchmark|libbenchmark-dev"
+    "has_pc x11|libx11-dev"
+    "command -v Xvfb|xvfb"
+    "command -v xdotool|xdotool"
+    "command -v xprop|x11-utils"
+    "has_font 'DejaVu Sans'|fonts-dejavu-core"
+    "command -v clang++|clang"
+    "test -n \"\$(find /usr/lib/llvm-* -name 'libclang_rt.fuzzer-x86_64.a' 2>/dev/null)\"|libclang-rt-14-dev"
+    "command -v dpkg-deb && command -v dpkg-shlibdeps|dpkg-dev"
+    "command -v file|file"
+    "command -v lintian|lintian"
+    "command -v desktop-file-validate|desktop-file-utils"
+    "command -v appstreamcli|appstream"
 )
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
+has_cmake_package() {
+    local name=$1 dir
+    for dir in /usr/lib/cmake /usr/lib/*/cmake /usr/local/lib/cmake /usr/local/lib/*/cmake /usr/share/cmake \
+        ${CMAKE_PREFIX_PATH:+${CMAKE_PREFIX_PATH//:/ }}; do
+        for f in "$dir/$name/${name}Config.cmake" "$dir/$name/$(echo "$name" | tr '[:upper:]' '[:lower:]')-config.cmake" \
+            "$dir/lib/cmake/$name/${name}Config.cmake"; do
+            [ -f "$f" ] && return 0
+        done
+    done
+    # CMake's own find modules (FindGTest) cover some without a config file.
+    [ "$name" = GTest ] && [ -f /usr/include/gtest/gtest.h ]
+}
+has_pc() { pkg-config --exists "$1" 2>/dev/null; }
+has_font() { command -v fc-list >/dev/null && fc-list "$1" family | grep -q .; }
 
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
-    $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+needs=("${play[@]}")
+[ "$what" = test ] && needs+=("${testing[@]}")
+missing=()
+for need in "${needs[@]}"; do
+    eval "${need%|*}" >/dev/null 2>&1 || missing+=("${need##*|}")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    sudo=()
+elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+    sudo=(sudo -n)
+else
+    sudo=(none)
 fi
+if ! command -v apt-get >/dev/null || [ "${sudo[0]-}" = none ]; then
+    echo "Missing to $what: ${missing[*]} (Debian package names)." >&2
+    if command -v apt-get >/dev/null; then
+        echo "Install them as root:  apt-get install ${missing[*]}" >&2
+    else
+        echo "Install the same with your distribution's package manager," >&2
+    fi
+    echo "then run this command again." >&2
+    exit 1
+fi
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,14 +1,30 @@
 #include <QApplication>
 
+#include <cstdio>
+
+#include "CommandLine.h"
 #include "frmGame.h"
 
 int main(int argc, char** argv)
 {
+    // Help, the version and mistakes are answered before any window system
+    // is needed, so they work without a display too.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const kalvado::CommandLineAnswer answer = kalvado::AnswerCommandLine(arguments, KALVADO_VERSION);
+    std::fputs(answer.out.toLocal8Bit().constData(), stdout);
+    std::fputs(answer.err.toLocal8Bit().constData(), stderr);
+    if (!answer.play)
+        return answer.exitCode;
+
     QApplication app(argc, argv);
     // Only the application name: a display name would be appended to
     // every window title, and the main window's caption must stay exact.
     QApplication::setApplicationName("Kalvado");
-    QApplication::setStyle("Fusion");
+    QApplication::setApplicationVersion(KALVADO_VERSION);
+    if (!answer.styleGiven)
+        QApplication::setStyle("Fusion");
     kalvado::frmGame window;
     window.show();
     return QApplication::exec();
