@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Start-up time and resident memory of the game against a minimal Qt Widgets
 # program, both started the same way on the same private X server.
-#   bash bench/startup.sh [runs]        (default 15 runs each)
+#   bash bench/startup.sh [runs] [scale]   (default 15 runs each, scale 1)
+# The scale is the device pixel ratio both programs get (QT_SCALE_FACTOR).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-15}
-bash scripts/deps.sh
+export QT_SCALE_FACTOR=${2:-1}
+bash scripts/deps.sh test
 cmake --preset dev >/dev/null
 cmake --build --preset dev -j "$(nproc)" --target kalvado minimal_window time_to_window >/dev/null
 
 display=:$((100 + RANDOM % 800))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 2400x1600x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
@@ -26,7 +28,7 @@ game=$(measure "Pennalt (Black and White)" build/dev/kalvado)
 minimal=$(measure "Minimal" build/dev/bench/minimal_window)
 gt=$(cut -d' ' -f1 <<<"$game" | median); gm=$(cut -d' ' -f2 <<<"$game" | median)
 mt=$(cut -d' ' -f1 <<<"$minimal" | median); mm=$(cut -d' ' -f2 <<<"$minimal" | median)
-echo "runs: $runs each (medians)"
+echo "runs: $runs each (medians), scale $QT_SCALE_FACTOR"
 printf '%-16s %10s %12s\n' program "to window" "resident"
 printf '%-16s %8s ms %8s KiB\n' kalvado "$gt" "$gm" minimal "$mt" "$mm"
 awk -v a="$gt" -v b="$mt" -v c="$gm" -v d="$mm" 'BEGIN {printf "ratio: time %.2f, memory %.2f\n", a / b, c / d}'

@@ -27,6 +27,8 @@ testing=(
     "command -v Xvfb|xvfb"
     "command -v xdotool|xdotool"
     "command -v xprop|x11-utils"
+    "command -v weston|weston"
+    "test -n \"\$(find /usr/lib/*/qt6/plugins/platforms -name 'libqwayland-generic.so' 2>/dev/null)\"|qt6-wayland"
     "has_font 'DejaVu Sans'|fonts-dejavu-core"
     "command -v clang++|clang"
     "test -n \"\$(find /usr/lib/llvm-* -name 'libclang_rt.fuzzer-x86_64.a' 2>/dev/null)\"|libclang-rt-14-dev"

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QPainter>
+#include <QPen>
 #include <QtEndian>
 
 #include <algorithm>
@@ -272,6 +274,96 @@ QByteArray cursorFile()
     return out;
 }
 
+// The board cursor drawn for a screen of `scale` device pixels per pixel:
+// the same arrow, disc and outline as the 32 x 32 cursor, traced at the
+// higher resolution instead of enlarged, so that its edges stay sharp. Its
+// hot spot is the scaled tip, (2 * scale, 3 * scale).
+QImage cursorImage(int scale)
+{
+    constexpr int HOT_X = 2, HOT_Y = 3;
+    const int side = 32 * scale;
+    // 0 clear, 1 black, 2 white, judged at each device pixel's centre in
+    // the 32 x 32 cursor's own pixel units.
+    std::vector<int> shape(static_cast<std::size_t>(side * side), 0);
+    auto at = [&](int x, int y) -> int& { return shape[static_cast<std::size_t>(y * side + x)]; };
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            const double u = (x + 0.5) / scale - 0.5, v = (y + 0.5) / scale - 0.5;
+            const double dx = u - HOT_X, dy = v - HOT_Y;
+            const bool wedge = dy >= -0.5 && dy <= 14.5 && dx >= -0.5 && dx <= dy * 2 / 3 + 0.5;
+            const bool tail = dy >= 9.5 && dy <= 19.5 && dx >= (dy - 10) / 2 + 2.5 && dx <= (dy - 10) / 2 + 5.5;
+            if (wedge || tail)
+                at(x, y) = 2;
+            if ((u - 20) * (u - 20) + (v - 22) * (v - 22) <= 42.25)
+                at(x, y) = 1;
+        }
+    // A black outline one cursor pixel (scale device pixels) thick.
+    std::vector<int> outlined = shape;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            if (at(x, y) != 0)
+                continue;
+            for (int ny = std::max(0, y - scale); ny <= std::min(side - 1, y + scale) && !outlined[static_cast<std::size_t>(y * side + x)]; ++ny)
+                for (int nx = std::max(0, x - scale); nx <= std::min(side - 1, x + scale); ++nx)
+                    if (at(nx, ny) == 2) {
+                        outlined[static_cast<std::size_t>(y * side + x)] = 1;
+                        break;
+                    }
+        }
+    QImage image(side, side, QImage::Format_ARGB32);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            const int v = outlined[static_cast<std::size_t>(y * side + x)];
+            image.setPixel(x, y, v == 0 ? qRgba(0, 0, 0, 0) : v == 1 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        }
+    return image;
+}
+
+// The window and desktop icon at any size: the 16-colour icon's picture
+// (a corner of a green board with two black and two white discs) drawn
+// smoothly, on a 32-unit grid scaled to the size.
+QImage iconImage(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    p.setPen(QPen(QColor(0, 0, 0), 1));
+    p.setBrush(QColor(0, 128, 0));
+    p.drawRect(QRectF(1.5, 1.5, 29, 29));
+    p.setPen(QPen(QColor(128, 128, 128), 1));
+    p.drawLine(QPointF(16.5, 2), QPointF(16.5, 30));
+    p.drawLine(QPointF(2, 16.5), QPointF(30, 16.5));
+    const struct {
+        double x, y;
+        QColor colour;
+    } discs[] = {{9.5, 9.5, Qt::black}, {23.5, 23.5, Qt::black}, {23.5, 9.5, Qt::white}, {9.5, 23.5, Qt::white}};
+    for (const auto& d : discs) {
+        p.setPen(QPen(QColor(128, 128, 128), 1));
+        p.setBrush(d.colour);
+        p.drawEllipse(QPointF(d.x, d.y), 6, 6);
+    }
+    return image;
+}
+
+// The same picture as a scalable icon.
+QByteArray iconSvg()
+{
+    return R"(<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">
+  <rect x="1.5" y="1.5" width="29" height="29" fill="#008000" stroke="#000000" stroke-width="1"/>
+  <path d="M16.5 2V30M2 16.5H30" stroke="#808080" stroke-width="1"/>
+  <g stroke="#808080" stroke-width="1">
+    <circle cx="9.5" cy="9.5" r="6" fill="#000000"/>
+    <circle cx="23.5" cy="23.5" r="6" fill="#000000"/>
+    <circle cx="23.5" cy="9.5" r="6" fill="#ffffff"/>
+    <circle cx="9.5" cy="23.5" r="6" fill="#ffffff"/>
+  </g>
+</svg>
+)";
+}
+
 bool writeFile(const QString& path, const QByteArray& data)
 {
     QFile f(path);
@@ -306,12 +398,13 @@ int main(int argc, char** argv)
     ok = saveJpeg(woodImage(skin3), root.filePath("pic/Board3.jpg")) && ok;
     const QByteArray icon = iconFile();
     ok = writeFile(root.filePath("window/images/kalvado.ico"), icon) && ok;
-    // The desktop's icon theme takes PNGs: the same picture, pixels enlarged.
-    const QImage iconImage = QImage::fromData(icon, "ico");
-    for (int size : {32, 64, 128})
-        ok = iconImage.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                 .save(root.filePath(QString("packaging/icons/kalvado-%1.png").arg(size)), "png")
-             && ok;
+    // The desktop's icon theme and the window take PNGs at every usual size,
+    // and a scalable one.
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        ok = iconImage(size).save(root.filePath(QString("packaging/icons/kalvado-%1.png").arg(size)), "png") && ok;
+    ok = writeFile(root.filePath("packaging/icons/kalvado.svg"), iconSvg()) && ok;
     ok = writeFile(root.filePath("window/images/board.cur"), cursorFile()) && ok;
+    for (int scale : {2, 3})
+        ok = cursorImage(scale).save(root.filePath(QString("window/images/board@%1x.png").arg(scale)), "png") && ok;
     return ok ? 0 : 1;
 }

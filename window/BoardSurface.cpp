@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <QStyle>
 
+#include <algorithm>
+#include <cmath>
+
 namespace kalvado {
 
 namespace {
@@ -19,6 +22,63 @@ int shiftCode(Qt::KeyboardModifiers keys)
 {
     return (keys & Qt::ShiftModifier ? 1 : 0) | (keys & Qt::ControlModifier ? 2 : 0)
            | (keys & Qt::AltModifier ? 4 : 0);
+}
+
+// A logical coordinate's device pixel edge at a ratio.
+int toDevice(int logical, qreal ratio)
+{
+    return static_cast<int>(std::lround(logical * ratio));
+}
+
+// Lines one logical pixel wide are this many device pixels wide: the same
+// for every line, at least one, growing with the ratio.
+int deviceLineWidth(qreal ratio)
+{
+    return std::max(1, static_cast<int>(std::floor(ratio + 0.5)));
+}
+
+void fillDevice(QImage& image, int x0, int y0, int x1, int y1, QRgb colour)
+{
+    x0 = std::max(x0, 0);
+    y0 = std::max(y0, 0);
+    x1 = std::min(x1, image.width());
+    y1 = std::min(y1, image.height());
+    for (int y = y0; y < y1; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(line + x0, line + std::max(x0, x1), colour);
+    }
+}
+
+// Bilinear scaling with the edge pixels repeated beyond the edge, so that
+// the picture's border does not fade into what lies outside it.
+QImage scaledSmoothly(const QImage& image, qreal ratio)
+{
+    const QImage source = image.convertToFormat(QImage::Format_RGB32);
+    const int w = static_cast<int>(std::lround(source.width() * ratio));
+    const int h = static_cast<int>(std::lround(source.height() * ratio));
+    QImage out(w, h, QImage::Format_RGB32);
+    out.setDevicePixelRatio(ratio);
+    const int maxX = source.width() - 1, maxY = source.height() - 1;
+    for (int y = 0; y < h; ++y) {
+        const double sy = std::clamp((y + 0.5) / ratio - 0.5, 0.0, static_cast<double>(maxY));
+        const int y0 = static_cast<int>(sy), y1 = std::min(y0 + 1, maxY);
+        const double fy = sy - y0;
+        const auto* row0 = reinterpret_cast<const QRgb*>(source.constScanLine(y0));
+        const auto* row1 = reinterpret_cast<const QRgb*>(source.constScanLine(y1));
+        auto* to = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const double sx = std::clamp((x + 0.5) / ratio - 0.5, 0.0, static_cast<double>(maxX));
+            const int x0 = static_cast<int>(sx), x1 = std::min(x0 + 1, maxX);
+            const double fx = sx - x0;
+            auto mix = [&](int (*channel)(QRgb)) {
+                const double top = channel(row0[x0]) * (1 - fx) + channel(row0[x1]) * fx;
+                const double bottom = channel(row1[x0]) * (1 - fx) + channel(row1[x1]) * fx;
+                return static_cast<int>(std::lround(top * (1 - fy) + bottom * fy));
+            };
+            to[x] = qRgb(mix(qRed), mix(qGreen), mix(qBlue));
+        }
+    }
+    return out;
 }
 
 } // namespace
@@ -51,42 +111,151 @@ QPoint BoardSurface::discCentre(int col, int row)
 
 void BoardSurface::setBackground(const QImage& image)
 {
-    m_picture.fill(palette().color(QPalette::Window));
-    QPainter painter(&m_picture);
-    painter.drawImage(0, 0, image);
-    painter.end();
-    updatePicture(m_picture.rect());
+    m_background = image;
+    m_drawn.clear();
+    paintBackground();
+    updatePicture(QRect(0, 0, SURFACE_SIZE, SURFACE_SIZE));
 }
 
 void BoardSurface::DrawBoard()
 {
-    const EdgeColours colours = edgeColours();
-    for (int row = 0; row < BOARD_SIZE; ++row)
-        for (int col = 0; col < BOARD_SIZE; ++col) {
-            const QRect r = cellRect(col, row);
-            DrawEdge(m_picture, {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}, BDR_RAISEDINNER,
-                     BF_RECT, colours);
-        }
-    constexpr int frameEnd = FRAME_LEFT + FRAME_SIZE;
-    DrawEdge(m_picture, {FRAME_LEFT, FRAME_LEFT, frameEnd, frameEnd}, BDR_SUNKENOUTER, BF_RECT, colours);
+    m_drawn.push_back({false, 0, 0, EMPTY});
+    paintBoard();
     updatePicture(QRect(FRAME_LEFT, FRAME_LEFT, FRAME_SIZE, FRAME_SIZE));
 }
 
 void BoardSurface::DrawChess(int col, int row, Cell chess)
 {
+    m_drawn.push_back({true, col, row, chess});
+    paintChess(col, row, chess);
+    const QPoint centre = discCentre(col, row);
+    // One pixel more all round covers a smooth disc's edge at any ratio.
+    updatePicture(QRect(centre.x() - DISC_RADIUS - 1, centre.y() - DISC_RADIUS - 1, 2 * DISC_RADIUS + 3,
+                        2 * DISC_RADIUS + 3));
+}
+
+void BoardSurface::setPictureRatio(qreal ratio)
+{
+    if (ratio <= 0 || ratio == m_picture.devicePixelRatio())
+        return;
+    const int side = static_cast<int>(std::lround(SURFACE_SIZE * ratio));
+    m_picture = QImage(side, side, QImage::Format_RGB32);
+    m_picture.setDevicePixelRatio(ratio);
+    m_discMask.clear();
+    paintBackground();
+    for (const Drawn& d : m_drawn) {
+        if (d.disc)
+            paintChess(d.col, d.row, d.chess);
+        else
+            paintBoard();
+    }
+    update();
+}
+
+void BoardSurface::paintBackground()
+{
+    m_picture.fill(palette().color(QPalette::Window));
+    if (m_background.isNull())
+        return;
+    QPainter painter(&m_picture);
+    if (ratio() == 1.0) {
+        painter.drawImage(0, 0, m_background);
+    } else {
+        // The image keeps its logical size, smoothly scaled to the device
+        // (scaled on its own, so that its edges do not blend with the window
+        // colour around it).
+        QImage scaled = scaledSmoothly(m_background, ratio());
+        painter.drawImage(QPointF(0, 0), scaled);
+    }
+}
+
+void BoardSurface::paintBoard()
+{
+    const EdgeColours colours = edgeColours();
+    for (int row = 0; row < BOARD_SIZE; ++row)
+        for (int col = 0; col < BOARD_SIZE; ++col) {
+            const QRect r = cellRect(col, row);
+            paintEdge({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}, BDR_RAISEDINNER, colours);
+        }
+    constexpr int frameEnd = FRAME_LEFT + FRAME_SIZE;
+    paintEdge({FRAME_LEFT, FRAME_LEFT, frameEnd, frameEnd}, BDR_SUNKENOUTER, colours);
+}
+
+void BoardSurface::paintEdge(const RECT& rc, std::uint32_t edge, const EdgeColours& colours)
+{
+    const qreal r = ratio();
+    if (r == 1.0) {
+        DrawEdge(m_picture, rc, edge, BF_RECT, colours);
+        return;
+    }
+    // The same edge in device pixels: every line of one width, the far
+    // lines ending on the rectangle's device edge, the corners owned as at
+    // a ratio of 1 (top and left first, bottom and right over them).
+    const bool raised = (edge & BDR_RAISEDINNER) != 0;
+    const QRgb topLeft = (raised ? colours.light : colours.shadow).rgb();
+    const QRgb bottomRight = (raised ? colours.shadow : colours.light).rgb();
+    const int w = deviceLineWidth(r);
+    const int left = toDevice(rc.left, r), top = toDevice(rc.top, r);
+    const int right = toDevice(rc.right, r), bottom = toDevice(rc.bottom, r);
+    fillDevice(m_picture, left, top, right - w, top + w, topLeft);
+    fillDevice(m_picture, left, top, left + w, bottom - w, topLeft);
+    fillDevice(m_picture, left, bottom - w, right, bottom, bottomRight);
+    fillDevice(m_picture, right - w, top, right, bottom, bottomRight);
+}
+
+void BoardSurface::paintChess(int col, int row, Cell chess)
+{
     const QPoint centre = discCentre(col, row);
     const QRgb colour = chess == BLACK ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
-    // Filled by hand rather than with QPainter so that the disc covers
-    // exactly the same pixels whatever the platform's rasteriser does.
-    constexpr int limit = DISC_RADIUS * DISC_RADIUS + DISC_RADIUS;
-    for (int dy = -DISC_RADIUS; dy <= DISC_RADIUS; ++dy)
-        for (int dx = -DISC_RADIUS; dx <= DISC_RADIUS; ++dx) {
-            const int x = centre.x() + dx;
-            const int y = centre.y() + dy;
-            if (dx * dx + dy * dy <= limit && m_picture.rect().contains(x, y))
-                m_picture.setPixel(x, y, colour);
+    const qreal r = ratio();
+    if (r == 1.0) {
+        // Filled by hand rather than with QPainter so that the disc covers
+        // exactly the same pixels whatever the platform's rasteriser does.
+        constexpr int limit = DISC_RADIUS * DISC_RADIUS + DISC_RADIUS;
+        for (int dy = -DISC_RADIUS; dy <= DISC_RADIUS; ++dy)
+            for (int dx = -DISC_RADIUS; dx <= DISC_RADIUS; ++dx) {
+                const int x = centre.x() + dx;
+                const int y = centre.y() + dy;
+                if (dx * dx + dy * dy <= limit && m_picture.rect().contains(x, y))
+                    m_picture.setPixel(x, y, colour);
+            }
+        return;
+    }
+    // At other ratios one smooth disc, reused for every cell: its centre on
+    // the middle of the device pixel that holds the true centre, so that all
+    // discs cover the same device pixels and each is mirror-symmetric.
+    if (m_discMask.empty()) {
+        // The disc of a ratio of 1 reaches half a pixel past its radius.
+        const double radius = (DISC_RADIUS + 0.5) * r;
+        m_discReach = static_cast<int>(std::ceil(radius + 0.5));
+        const int side = 2 * m_discReach + 1;
+        m_discMask.assign(static_cast<std::size_t>(side * side), 0.0f);
+        for (int dy = -m_discReach; dy <= m_discReach; ++dy)
+            for (int dx = -m_discReach; dx <= m_discReach; ++dx) {
+                const double coverage = std::clamp(radius - std::hypot(dx, dy) + 0.5, 0.0, 1.0);
+                m_discMask[static_cast<std::size_t>((dy + m_discReach) * side + dx + m_discReach)] =
+                    static_cast<float>(coverage);
+            }
+    }
+    const int cx = static_cast<int>(std::floor((centre.x() + 0.5) * r));
+    const int cy = static_cast<int>(std::floor((centre.y() + 0.5) * r));
+    const int side = 2 * m_discReach + 1;
+    for (int dy = -m_discReach; dy <= m_discReach; ++dy) {
+        const int y = cy + dy;
+        if (y < 0 || y >= m_picture.height())
+            continue;
+        auto* line = reinterpret_cast<QRgb*>(m_picture.scanLine(y));
+        for (int dx = -m_discReach; dx <= m_discReach; ++dx) {
+            const int x = cx + dx;
+            const float a = m_discMask[static_cast<std::size_t>((dy + m_discReach) * side + dx + m_discReach)];
+            if (a <= 0.0f || x < 0 || x >= m_picture.width())
+                continue;
+            const QRgb under = line[x];
+            auto blend = [a](int from, int to) { return static_cast<int>(std::lround(from + (to - from) * a)); };
+            line[x] = qRgb(blend(qRed(under), qRed(colour)), blend(qGreen(under), qGreen(colour)),
+                           blend(qBlue(under), qBlue(colour)));
         }
-    updatePicture(QRect(centre.x() - DISC_RADIUS, centre.y() - DISC_RADIUS, 2 * DISC_RADIUS + 1, 2 * DISC_RADIUS + 1));
+    }
 }
 
 void BoardSurface::updatePicture(const QRect& pictureRect)
@@ -96,17 +265,30 @@ void BoardSurface::updatePicture(const QRect& pictureRect)
 
 void BoardSurface::paintEvent(QPaintEvent* event)
 {
+    // Moved to a screen of another ratio: the picture is drawn afresh first.
+    if (devicePixelRatioF() != ratio())
+        setPictureRatio(devicePixelRatioF());
     QPainter painter(this);
     const QPoint origin = contentsRect().topLeft();
     const QRect dirty = event->rect().intersected(contentsRect());
-    painter.drawImage(dirty, m_picture, dirty.translated(-origin));
+    const qreal r = ratio();
+    if (r == 1.0) {
+        painter.drawImage(dirty, m_picture, dirty.translated(-origin));
+    } else {
+        // The same rectangle in the picture's device pixels, one to one.
+        const QRectF source(dirty.translated(-origin).topLeft() * r, QSizeF(dirty.size()) * r);
+        painter.drawImage(QRectF(dirty), m_picture, source);
+    }
     painter.end();
     QFrame::paintEvent(event);
 }
 
+// The logical pixel under the pointer: positions come with fractions at
+// fractional ratios, and the pixel that holds them is the one meant.
 QPointF BoardSurface::toPicture(QPointF widgetPos) const
 {
-    return widgetPos - QPointF(contentsRect().topLeft());
+    const QPointF p = widgetPos - QPointF(contentsRect().topLeft());
+    return {std::floor(p.x()), std::floor(p.y())};
 }
 
 void BoardSurface::mouseMoveEvent(QMouseEvent* event)

@@ -3,6 +3,8 @@
 #include <QFrame>
 #include <QImage>
 
+#include <vector>
+
 #include "GameState.h"
 #include "Module1.h"
 
@@ -20,6 +22,12 @@ constexpr int FRAME_SIZE = BOARD_SIZE * CELL_SIZE + 2 * FRAME_MARGIN;
 // The board surface: a retained 480 x 480 picture inside a sunken border.
 // Everything drawn stays in the picture until a new background replaces it,
 // so the board never needs redrawing from the game state.
+//
+// The picture holds device pixels. At a ratio of 1 every pixel is set by
+// hand, exactly; at any other ratio lines are snapped to whole device
+// pixels and discs are smooth, each the same shape. What was drawn since the
+// last background is kept as a list, so the picture is drawn afresh when
+// the window moves to a screen of another ratio.
 class BoardSurface : public QFrame {
     Q_OBJECT
 
@@ -32,15 +40,21 @@ public:
     void DrawBoard();
     void DrawChess(int col, int row, Cell chess);
 
+    // The picture in device pixels; its devicePixelRatio() says how many
+    // per logical pixel.
     const QImage& picture() const { return m_picture; }
+    // Draws the picture afresh for a ratio. Painting does this by itself
+    // whenever the widget's ratio changes.
+    void setPictureRatio(qreal ratio);
     EdgeColours edgeColours() const;
 
     static QRect cellRect(int col, int row);
     static QPoint discCentre(int col, int row);
 
 signals:
-    // Positions are in the picture's pixels; buttons and keys use the
-    // classic codes (1 left, 2 right, 4 middle; 1 shift, 2 ctrl, 4 alt).
+    // Positions are the picture's logical pixels (the one under the pointer,
+    // rounded down); buttons and keys use the classic codes (1 left, 2 right,
+    // 4 middle; 1 shift, 2 ctrl, 4 alt).
     void mouseMoved(int button, int shift, float x, float y);
     void mouseReleased(int button, int shift, float x, float y);
 
@@ -50,10 +64,26 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    struct Drawn {
+        bool disc; // else the grid
+        int col;
+        int row;
+        Cell chess;
+    };
+
     QPointF toPicture(QPointF widgetPos) const;
     void updatePicture(const QRect& pictureRect);
+    void paintBackground();
+    void paintBoard();
+    void paintChess(int col, int row, Cell chess);
+    void paintEdge(const RECT& rc, std::uint32_t edge, const EdgeColours& colours);
+    qreal ratio() const { return m_picture.devicePixelRatio(); }
 
     QImage m_picture;
+    QImage m_background;
+    std::vector<Drawn> m_drawn; // since the last background, in order
+    std::vector<float> m_discMask; // coverage of a disc at the picture's ratio
+    int m_discReach = 0;           // the mask's half width in device pixels
 };
 
 } // namespace kalvado

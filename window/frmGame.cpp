@@ -8,10 +8,13 @@
 #include <QIcon>
 #include <QLayout>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QShortcutEvent>
+#include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -114,7 +117,10 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
                           ui->lblCom})
         label->setProperty("autoSize", true);
 
-    setWindowIcon(QIcon(":/images/kalvado.ico"));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QString(":/images/kalvado-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
     m_boardCursor = LoadCursorFile(":/images/board.cur");
 
     connect(ui->mNewGame, &QAction::triggered, this, [this] { act([this] { mNewGame_Click(); }); });
@@ -135,6 +141,8 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
     for (QAbstractButton* button : {static_cast<QAbstractButton*>(ui->cmdPass), static_cast<QAbstractButton*>(ui->cmdAbout),
                                     static_cast<QAbstractButton*>(ui->cmdExit)})
         button->installEventFilter(this);
+    ui->Line2->installEventFilter(this);
+    ui->picBoard->installEventFilter(this);
     m_closeRequests = std::make_unique<CloseRequests>(this, [this] { closeWhileBoxOpen(); });
 
     ui->picBoard->setFocus();
@@ -154,6 +162,20 @@ void frmGame::act(Handler&& handler)
 
 bool frmGame::eventFilter(QObject* watched, QEvent* event)
 {
+    // The pointer coming onto the board from a screen of another ratio gets
+    // the cursor drawn for this one.
+    if (watched == ui->picBoard && event->type() == QEvent::Enter && m_boardCursorSet)
+        ui->picBoard->setCursor(boardCursor(ui->picBoard->devicePixelRatioF()));
+    // The one-pixel separator: the toolkit's own line can fall between device
+    // pixels at fractional ratios and vanish, so there it is a filled strip
+    // of at least one device pixel.
+    if (watched == ui->Line2 && event->type() == QEvent::Paint && ui->Line2->devicePixelRatioF() != 1.0) {
+        QPainter painter(ui->Line2);
+        const qreal ratio = ui->Line2->devicePixelRatioF();
+        const qreal width = std::max(1.0, std::floor(ratio + 0.5)) / ratio;
+        painter.fillRect(QRectF(0, 0, width, ui->Line2->height()), ui->Line2->palette().color(QPalette::WindowText));
+        return true;
+    }
     if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
         if (auto* button = qobject_cast<QAbstractButton*>(watched)) {
             button->click();
@@ -253,9 +275,21 @@ const QImage& frmGame::defaultImage()
     return m_defaultImage;
 }
 
+QCursor frmGame::boardCursor(qreal ratio) const
+{
+    if (ratio <= 1.0)
+        return m_boardCursor;
+    const int scale = ratio <= 2.0 ? 2 : 3;
+    QPixmap pixmap(QString(":/images/board@%1x.png").arg(scale));
+    pixmap.setDevicePixelRatio(scale);
+    // The X11 platform takes the hot spot in the image's own pixels.
+    return QCursor(pixmap, m_boardCursor.hotSpot().x() * scale, m_boardCursor.hotSpot().y() * scale);
+}
+
 void frmGame::setBoardCursor()
 {
-    ui->picBoard->setCursor(m_boardCursor);
+    m_boardCursorSet = true;
+    ui->picBoard->setCursor(boardCursor(ui->picBoard->devicePixelRatioF()));
 }
 
 void frmGame::markSkinItem(int n, bool marked)
@@ -273,7 +307,14 @@ int frmGame::MsgBox(const std::string& text, int style, const std::string& title
     if (m_closing)
         return (style & Style::ButtonMask) == Style::YesNo ? ANSWER_NO : ANSWER_OK;
     // Before the window is shown (a box from start-up) the box stands alone.
-    return m_msgBox(isVisible() ? this : nullptr, QString::fromStdString(text), style, QString::fromStdString(title));
+    const int answer =
+        m_msgBox(isVisible() ? this : nullptr, QString::fromStdString(text), style, QString::fromStdString(title));
+    // A box puts the arrow on the window it blocks; on Wayland, where the
+    // cursor belongs to the pointer rather than to a window, nothing puts the
+    // board's back when the box goes.
+    if (m_boardCursorSet && windowHandle() && ui->picBoard->rect().contains(ui->picBoard->mapFromGlobal(QCursor::pos())))
+        windowHandle()->setCursor(boardCursor(ui->picBoard->devicePixelRatioF()));
+    return answer;
 }
 
 // ---- Handlers ---------------------------------------------------------------

@@ -37,7 +37,9 @@ public:
     ~frmGame() override;
 
     const GameState& state() const { return m_state; }
-    const QCursor& boardCursor() const { return m_boardCursor; }
+    // The board cursor for a screen of the given ratio: the classic one at 1,
+    // a sharper drawing of it above.
+    QCursor boardCursor(qreal ratio = 1.0) const;
 
     // WindowOps
     void DrawChess(int col, int row, Cell chess) override;
@@ -82,6 +84,7 @@ private:
     MsgBoxFunction m_msgBox;
     QImage m_defaultImage;
     QCursor m_boardCursor;
+    bool m_boardCursorSet = false;
     std::unique_ptr<CloseRequests> m_closeRequests;
     bool m_acting = false;
     bool m_closing = false;

@@ -23,6 +23,9 @@ int main(int argc, char** argv)
     // every window title, and the main window's caption must stay exact.
     QApplication::setApplicationName("Kalvado");
     QApplication::setApplicationVersion(KALVADO_VERSION);
+    // Wayland names the window by this (its app_id), and desktops match it
+    // to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName("org.kalvado.kalvado");
     if (!answer.styleGiven)
         QApplication::setStyle("Fusion");
     kalvado::frmGame window;

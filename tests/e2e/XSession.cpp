@@ -57,7 +57,7 @@ XSession::XSession()
     posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    m_server = spawn({"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, &actions);
+    m_server = spawn({"Xvfb", "-displayfd", "3", "-screen", "0", "1800x1200x24", "-nolisten", "tcp"}, &actions);
     posix_spawn_file_actions_destroy(&actions);
     close(fds[1]);
     std::string number;
@@ -252,6 +252,16 @@ QImage XSession::grab()
     QImage out(width, height, QImage::Format_RGB32);
     if (!image)
         return {};
+    if (image->bits_per_pixel == 32 && image->red_mask == 0xff0000 && image->blue_mask == 0xff) {
+        for (int y = 0; y < height; ++y) {
+            const auto* from = reinterpret_cast<const quint32*>(image->data + y * image->bytes_per_line);
+            auto* to = reinterpret_cast<QRgb*>(out.scanLine(y));
+            for (int x = 0; x < width; ++x)
+                to[x] = 0xff000000u | from[x];
+        }
+        XDestroyImage(image);
+        return out;
+    }
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const unsigned long p = XGetPixel(image, x, y);

@@ -13,9 +13,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
 #include <map>
 #include <string>
 
+#include "../BoardPicture.h"
 #include "../FakeWindow.h"
 #include "../Placements.h"
 #include "Game.h"
@@ -372,6 +374,83 @@ TEST_F(EndToEnd, WithoutThePicFolderTheBoxComesFirstAndTheBuiltInImageServes)
     player.switchSkin(3, sourceImage("window/images/default.jpg"), false);
     player.expectBoard("a failed switch keeps the built-in image");
     x.stop(game);
+}
+
+namespace {
+
+// Where the starting position's two black discs are on the screen: the
+// middle of all pure black pixels in the rows of the board they stand in.
+std::optional<QPointF> blackDiscsMiddle(const QImage& shot, QPoint client, double scale)
+{
+    const QRect area(client + QPoint(static_cast<int>(18 * scale), static_cast<int>(150 * scale)),
+                     QSize(static_cast<int>(480 * scale), static_cast<int>(250 * scale)));
+    QRect found;
+    for (int y = area.top(); y <= area.bottom() && y < shot.height(); ++y)
+        for (int x = area.left(); x <= area.right() && x < shot.width(); ++x)
+            if ((shot.pixel(x, y) & 0xffffff) == 0)
+                found |= QRect(x, y, 1, 1);
+    if (found.isEmpty())
+        return std::nullopt;
+    return QRectF(found).center();
+}
+
+} // namespace
+
+// At fractional and whole scales a click at a cell's centre on the screen
+// plays that cell, and the discs appear where the model puts them.
+TEST_F(EndToEnd, ClicksPlayTheirCellsAtEveryScale)
+{
+    if (std::getenv("KALVADO_E2E_BIN"))
+        GTEST_SKIP() << "checked on the build tree's program";
+    for (const double scale : {1.5, 2.0}) {
+        SCOPED_TRACE(scale);
+        const pid_t game = x.start({"env", "QT_SCALE_FACTOR=" + std::to_string(scale), gameBinary()});
+        const Window window = x.waitWindow(MAIN_TITLE, 10000);
+        ASSERT_NE(window, 0u);
+        GameState state;
+        FakeWindow model;
+        Game flow(state, model, exeDir());
+        flow.frmGame_Load();
+        flow.mNewGame_Click();
+        x.key(window, "F2");
+        const Window question = x.waitWindow("Kalvado");
+        ASSERT_NE(question, 0u);
+        x.key(question, "Return");
+        ASSERT_TRUE(x.waitGone("Kalvado"));
+
+        // The two black discs' middle is the picture's (241, 241); from it
+        // every cell's centre follows.
+        std::optional<QPointF> middle;
+        ASSERT_TRUE(x.waitFor([&] { return (middle = blackDiscsMiddle(x.grab(), x.origin(window), scale)).has_value(); },
+                              4000));
+        const QPointF origin = *middle - QPointF(241, 241) * scale;
+        auto onScreen = [&](int col, int row) {
+            return (origin + QPointF(CellMiddle(col) + 0.5, CellMiddle(row) + 0.5) * scale).toPoint();
+        };
+        for (int move = 0; move < 4 && !state.GameOver; ++move) {
+            const auto cell = FirstLegalPlacement(state);
+            ASSERT_TRUE(cell.has_value());
+            flow.picBoard_MouseUp(1, 0, CellMiddle(cell->first), CellMiddle(cell->second));
+            x.click(onScreen(cell->first, cell->second));
+            const bool same = x.waitFor(
+                [&] {
+                    const QImage shot = x.grab();
+                    for (int col = 0; col < 8; ++col)
+                        for (int row = 0; row < 8; ++row) {
+                            const QRgb p = shot.pixel(onScreen(col, row)) & 0xffffff;
+                            const Cell shown = p == 0 ? BLACK : p == 0xffffff ? WHITE : EMPTY;
+                            if (shown != state.Board(col, row))
+                                return false;
+                        }
+                    return true;
+                },
+                4000);
+            ASSERT_TRUE(same) << "after move " << move << " the screen is not the model's board:\n"
+                              << pictureOf(state.Board);
+        }
+        x.stop(game);
+        ASSERT_TRUE(x.waitGone(MAIN_TITLE));
+    }
 }
 
 TEST_F(EndToEnd, FindsItsSkinsInAnOddFolderAndThroughALink)

@@ -1,0 +1,178 @@
+// The real program as a native Wayland client: weston runs with its X11
+// backend inside the private X server, the game draws into it, and xdotool's
+// input reaches the game through weston. A whole game is played to its
+// result, with the board checked on the screen against the flow model, the
+// board cursor checked after a box, and the protocol log (WAYLAND_DEBUG)
+// read for the app_id, the result box and anything else on stderr.
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <unistd.h>
+
+#include "../BoardPicture.h"
+#include "../FakeWindow.h"
+#include "../Placements.h"
+#include "Game.h"
+#include "XSession.h"
+
+using namespace kalvado;
+using namespace kalvado::e2e;
+using namespace kalvado::test;
+
+namespace {
+
+QImage sourceImage(const QString& relative)
+{
+    return QImage(QDir(KALVADO_SOURCE_DIR).filePath(relative)).convertToFormat(QImage::Format_RGB32);
+}
+
+// Where the picture of the board (its top-left pixel) is on the screen,
+// found by the skin's own pixels away from the grid and the discs.
+std::optional<QPoint> findPicture(const QImage& shot, const QImage& skin)
+{
+    const QPoint probes[] = {{100, 100}, {300, 150}, {150, 400}, {5, 5}, {470, 30}};
+    for (int y = 0; y + 480 <= shot.height(); ++y)
+        for (int x = 0; x + 480 <= shot.width(); ++x) {
+            bool match = true;
+            for (const QPoint& p : probes)
+                if (shot.pixel(x + p.x(), y + p.y()) != skin.pixel(p)) {
+                    match = false;
+                    break;
+                }
+            if (match)
+                return QPoint(x, y);
+        }
+    return std::nullopt;
+}
+
+QPoint cellCentre(int col, int row)
+{
+    return {57 * col + 41, 57 * row + 41};
+}
+
+std::string readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
+}
+
+} // namespace
+
+TEST(Wayland, AWholeGameAsANativeWaylandClient)
+{
+    XSession x;
+    ASSERT_TRUE(x.ok());
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile ini(dir.filePath("weston.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[core]\nidle-time=0\n\n[shell]\npanel-position=none\nbackground-color=0xff404040\n");
+    ini.close();
+    const std::string socket = "kalvado-" + std::to_string(getpid());
+    const pid_t weston = x.start({"sh", "-c",
+                                  "exec weston --backend=x11-backend.so --width=1200 --height=900 --socket=" + socket
+                                      + " --config=" + dir.filePath("weston.ini").toStdString() + " >/dev/null 2>&1"});
+    ASSERT_GT(weston, 0);
+    const std::string runtime = std::getenv("XDG_RUNTIME_DIR");
+    ASSERT_TRUE(XSession::waitFor([&] { return QFile::exists(QString::fromStdString(runtime + "/" + socket)); }, 10000))
+        << "weston did not start";
+
+    const QString log = dir.filePath("stderr.txt");
+    const pid_t game = x.start({"sh", "-c",
+                                "WAYLAND_DISPLAY=" + socket + " QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 exec "
+                                    + std::string(KALVADO_BUILD_BIN) + " 2>" + log.toStdString()});
+    ASSERT_GT(game, 0);
+    const QImage skin = sourceImage("pic/Board1.jpg");
+    std::optional<QPoint> picture;
+    ASSERT_TRUE(XSession::waitFor([&] { return (picture = findPicture(x.grab(), skin)).has_value(); }, 10000))
+        << "the board is nowhere on weston's screen";
+
+    GameState state;
+    FakeWindow model;
+    Game flow(state, model, "/nowhere");
+    flow.frmGame_Load();
+    auto boardShown = [&] {
+        return XSession::waitFor(
+            [&] {
+                const QImage shot = x.grab();
+                for (int col = 0; col < 8; ++col)
+                    for (int row = 0; row < 8; ++row) {
+                        const QRgb p = shot.pixel(*picture + cellCentre(col, row)) & 0xffffff;
+                        const Cell shown = p == 0 ? BLACK : p == 0xffffff ? WHITE : EMPTY;
+                        if (shown != state.Board(col, row))
+                            return false;
+                    }
+                return true;
+            },
+            5000);
+    };
+    // Weston gives the keyboard to the window clicked, and to a box when it
+    // opens; each box is answered once it has had time to open.
+    auto answerBox = [&](const char* key) {
+        usleep(600 * 1000);
+        x.xdotool(std::string("key ") + key);
+        usleep(300 * 1000);
+    };
+
+    x.click(*picture + QPoint(470, 470)); // the strip beyond the grid: no move
+    flow.mNewGame_Click();
+    x.xdotool("key F2");
+    answerBox("Return");
+    ASSERT_TRUE(boardShown()) << "New Game";
+
+    // The board cursor is back once the box has gone: its disc sits right of
+    // and below the arrow's tip.
+    const QPoint empty = *picture + cellCentre(0, 0) - QPoint(15, 15);
+    x.moveTo(empty);
+    x.moveTo(empty + QPoint(1, 1));
+    EXPECT_TRUE(XSession::waitFor([&] { return (x.grab().pixel(empty + QPoint(1 + 18, 1 + 19)) & 0xffffff) == 0; }, 3000))
+        << "the board cursor is not on the board after the New Game box";
+
+    int moves = 0;
+    while (!state.GameOver && moves < 80 && !testing::Test::HasFatalFailure()) {
+        model.clearRecords();
+        if (const auto cell = FirstLegalPlacement(state)) {
+            flow.picBoard_MouseUp(1, 0, CellMiddle(cell->first), CellMiddle(cell->second));
+            x.click(*picture + cellCentre(cell->first, cell->second));
+        } else {
+            flow.cmdPass_Click();
+            x.click(*picture + QPoint(538, 466));
+        }
+        for (std::size_t i = 0; i < model.boxes.size(); ++i)
+            answerBox("Return");
+        x.moveTo(*picture + QPoint(470, 470)); // weston draws the cursor into the screen
+        ASSERT_TRUE(boardShown()) << "move " << ++moves << ":\n" << pictureOf(state.Board);
+    }
+    ASSERT_TRUE(state.GameOver);
+    const std::string result = state.PlayerTotal < state.ComputerTotal ? "you lost" : "you win";
+
+    x.click(*picture + QPoint(722, 466)); // Exit
+    answerBox("Return");
+    int code = -1;
+    EXPECT_TRUE(x.waitExit(game, 10000, &code)) << "Exit answered Yes ends the program";
+    EXPECT_EQ(code, 0);
+
+    // Everything on stderr is the protocol log; Qt said nothing of its own.
+    const std::string said = readAll(log);
+    EXPECT_NE(said.find("set_app_id(\"org.kalvado.kalvado\")"), std::string::npos) << "the app_id is the desktop entry's";
+    EXPECT_NE(said.find("set_title(\"" + result + "\")"), std::string::npos) << "no result box titled " << result;
+    std::string other;
+    std::size_t at = 0;
+    while (at < said.size()) {
+        const std::size_t end = std::min(said.find('\n', at), said.size());
+        const std::string line = said.substr(at, end - at);
+        if (!line.empty() && line[0] != '[' && line.find("QStandardPaths: XDG_RUNTIME_DIR") == std::string::npos)
+            other += line + "\n";
+        at = end + 1;
+    }
+    EXPECT_EQ(other, "") << "the game wrote to stderr on Wayland";
+    x.stop(weston);
+}
