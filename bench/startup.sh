@@ -19,13 +19,15 @@ for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sl
 export DISPLAY=$display
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 
-measure() { # title program -> lines "ms kib"
-    for _ in $(seq "$runs"); do build/dev/bench/time_to_window "$1" 500 "$2"; done
-}
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
 
-game=$(measure "Pennalt (Black and White)" build/dev/kalvado)
-minimal=$(measure "Minimal" build/dev/bench/minimal_window)
+# Alternately, so that a busy moment on a shared machine costs both alike.
+game="" minimal=""
+for _ in $(seq "$runs"); do
+    game+=$(build/dev/bench/time_to_window "Pennalt (Black and White)" 500 build/dev/kalvado)$'\n'
+    minimal+=$(build/dev/bench/time_to_window "Minimal" 500 build/dev/bench/minimal_window)$'\n'
+done
+game=${game%$'\n'} minimal=${minimal%$'\n'}
 gt=$(cut -d' ' -f1 <<<"$game" | median); gm=$(cut -d' ' -f2 <<<"$game" | median)
 mt=$(cut -d' ' -f1 <<<"$minimal" | median); mm=$(cut -d' ' -f2 <<<"$minimal" | median)
 echo "runs: $runs each (medians), scale $QT_SCALE_FACTOR"

@@ -49,35 +49,14 @@ void fillDevice(QImage& image, int x0, int y0, int x1, int y1, QRgb colour)
     }
 }
 
-// Bilinear scaling with the edge pixels repeated beyond the edge, so that
-// the picture's border does not fade into what lies outside it.
+// Smooth scaling (the toolkit's, which repeats the edge pixels rather
+// than fading the border into what lies outside the picture).
 QImage scaledSmoothly(const QImage& image, qreal ratio)
 {
-    const QImage source = image.convertToFormat(QImage::Format_RGB32);
-    const int w = static_cast<int>(std::lround(source.width() * ratio));
-    const int h = static_cast<int>(std::lround(source.height() * ratio));
-    QImage out(w, h, QImage::Format_RGB32);
+    QImage out = image.scaled(static_cast<int>(std::lround(image.width() * ratio)),
+                              static_cast<int>(std::lround(image.height() * ratio)), Qt::IgnoreAspectRatio,
+                              Qt::SmoothTransformation);
     out.setDevicePixelRatio(ratio);
-    const int maxX = source.width() - 1, maxY = source.height() - 1;
-    for (int y = 0; y < h; ++y) {
-        const double sy = std::clamp((y + 0.5) / ratio - 0.5, 0.0, static_cast<double>(maxY));
-        const int y0 = static_cast<int>(sy), y1 = std::min(y0 + 1, maxY);
-        const double fy = sy - y0;
-        const auto* row0 = reinterpret_cast<const QRgb*>(source.constScanLine(y0));
-        const auto* row1 = reinterpret_cast<const QRgb*>(source.constScanLine(y1));
-        auto* to = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const double sx = std::clamp((x + 0.5) / ratio - 0.5, 0.0, static_cast<double>(maxX));
-            const int x0 = static_cast<int>(sx), x1 = std::min(x0 + 1, maxX);
-            const double fx = sx - x0;
-            auto mix = [&](int (*channel)(QRgb)) {
-                const double top = channel(row0[x0]) * (1 - fx) + channel(row0[x1]) * fx;
-                const double bottom = channel(row1[x0]) * (1 - fx) + channel(row1[x1]) * fx;
-                return static_cast<int>(std::lround(top * (1 - fy) + bottom * fy));
-            };
-            to[x] = qRgb(mix(qRed), mix(qGreen), mix(qBlue));
-        }
-    }
     return out;
 }
 
@@ -91,6 +70,9 @@ BoardSurface::BoardSurface(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     m_picture.fill(palette().color(QPalette::Window));
+    // Drawn for the screen's ratio from the start, not once more at the
+    // first paint.
+    setPictureRatio(devicePixelRatioF());
 }
 
 EdgeColours BoardSurface::edgeColours() const
@@ -113,25 +95,36 @@ void BoardSurface::setBackground(const QImage& image)
 {
     m_background = image;
     m_drawn.clear();
-    paintBackground();
+    if (ratio() == 1.0 && !m_stale)
+        paintBackground();
+    else
+        m_stale = true;
     updatePicture(QRect(0, 0, SURFACE_SIZE, SURFACE_SIZE));
 }
 
 void BoardSurface::DrawBoard()
 {
     m_drawn.push_back({false, 0, 0, EMPTY});
-    paintBoard();
+    if (!m_stale)
+        paintBoard();
     updatePicture(QRect(FRAME_LEFT, FRAME_LEFT, FRAME_SIZE, FRAME_SIZE));
 }
 
 void BoardSurface::DrawChess(int col, int row, Cell chess)
 {
     m_drawn.push_back({true, col, row, chess});
-    paintChess(col, row, chess);
+    if (!m_stale)
+        paintChess(col, row, chess);
     const QPoint centre = discCentre(col, row);
     // One pixel more all round covers a smooth disc's edge at any ratio.
     updatePicture(QRect(centre.x() - DISC_RADIUS - 1, centre.y() - DISC_RADIUS - 1, 2 * DISC_RADIUS + 3,
                         2 * DISC_RADIUS + 3));
+}
+
+const QImage& BoardSurface::picture() const
+{
+    redrawIfStale();
+    return m_picture;
 }
 
 void BoardSurface::setPictureRatio(qreal ratio)
@@ -142,14 +135,26 @@ void BoardSurface::setPictureRatio(qreal ratio)
     m_picture = QImage(side, side, QImage::Format_RGB32);
     m_picture.setDevicePixelRatio(ratio);
     m_discMask.clear();
-    paintBackground();
+    m_stale = true;
+    update();
+}
+
+// Everything since the last background, painted afresh in order. The
+// picture is the widget's retained drawing, not its state, so it is redrawn
+// even when only looked at.
+void BoardSurface::redrawIfStale() const
+{
+    if (!m_stale)
+        return;
+    auto* self = const_cast<BoardSurface*>(this);
+    self->m_stale = false;
+    self->paintBackground();
     for (const Drawn& d : m_drawn) {
         if (d.disc)
-            paintChess(d.col, d.row, d.chess);
+            self->paintChess(d.col, d.row, d.chess);
         else
-            paintBoard();
+            self->paintBoard();
     }
-    update();
 }
 
 void BoardSurface::paintBackground()
@@ -268,6 +273,7 @@ void BoardSurface::paintEvent(QPaintEvent* event)
     // Moved to a screen of another ratio: the picture is drawn afresh first.
     if (devicePixelRatioF() != ratio())
         setPictureRatio(devicePixelRatioF());
+    redrawIfStale();
     QPainter painter(this);
     const QPoint origin = contentsRect().topLeft();
     const QRect dirty = event->rect().intersected(contentsRect());

@@ -42,9 +42,9 @@ public:
 
     // The picture in device pixels; its devicePixelRatio() says how many
     // per logical pixel.
-    const QImage& picture() const { return m_picture; }
-    // Draws the picture afresh for a ratio. Painting does this by itself
-    // whenever the widget's ratio changes.
+    const QImage& picture() const;
+    // Makes the picture one for a ratio, drawn afresh. Painting does this by
+    // itself whenever the widget's ratio changes.
     void setPictureRatio(qreal ratio);
     EdgeColours edgeColours() const;
 
@@ -73,15 +73,21 @@ private:
 
     QPointF toPicture(QPointF widgetPos) const;
     void updatePicture(const QRect& pictureRect);
+    void redrawIfStale() const;
     void paintBackground();
     void paintBoard();
     void paintChess(int col, int row, Cell chess);
     void paintEdge(const RECT& rc, std::uint32_t edge, const EdgeColours& colours);
     qreal ratio() const { return m_picture.devicePixelRatio(); }
 
+    // The picture is drawn at once at a ratio of 1. At any other the work
+    // waits for the next paint (or look at the picture) while a new
+    // background makes it stale, so that a window opening on such a screen
+    // is mapped without waiting for its board.
     QImage m_picture;
     QImage m_background;
     std::vector<Drawn> m_drawn; // since the last background, in order
+    bool m_stale = false;       // the picture lags behind m_background and m_drawn
     std::vector<float> m_discMask; // coverage of a disc at the picture's ratio
     int m_discReach = 0;           // the mask's half width in device pixels
 };

@@ -26,6 +26,7 @@ private:
 
     QWidget* m_window;
     std::function<void()> m_onBlockedClose;
+    std::function<void()> m_atoms; // fetches the two atoms below, once
     quint32 m_protocols = 0;
     quint32 m_deleteWindow = 0;
 };

@@ -117,10 +117,7 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
                           ui->lblCom})
         label->setProperty("autoSize", true);
 
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QString(":/images/kalvado-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
+
     m_boardCursor = LoadCursorFile(":/images/board.cur");
 
     connect(ui->mNewGame, &QAction::triggered, this, [this] { act([this] { mNewGame_Click(); }); });
@@ -150,6 +147,25 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
 }
 
 frmGame::~frmGame() = default;
+
+// The icon at every size is decoded once the window is up: seven pictures
+// would otherwise hold up the window's first appearance.
+void frmGame::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_iconPending) {
+        m_iconPending = false;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                QIcon icon;
+                for (int size : {16, 24, 32, 48, 64, 128, 256})
+                    icon.addFile(QString(":/images/kalvado-%1.png").arg(size), QSize(size, size));
+                setWindowIcon(icon);
+            },
+            Qt::QueuedConnection);
+    }
+}
 
 template <typename Handler>
 void frmGame::act(Handler&& handler)

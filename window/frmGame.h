@@ -64,6 +64,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Runs one user action to its end. A second action never starts inside
@@ -88,6 +89,7 @@ private:
     std::unique_ptr<CloseRequests> m_closeRequests;
     bool m_acting = false;
     bool m_closing = false;
+    bool m_iconPending = true;
 };
 
 } // namespace kalvado
