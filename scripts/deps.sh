@@ -24,6 +24,7 @@ testing=(
     "has_cmake_package GMock || test -f /usr/include/gmock/gmock.h|libgmock-dev"
     "has_cmake_package benchmark|libbenchmark-dev"
     "has_pc x11|libx11-dev"
+    "test -n \"\$(find /usr/include -path '*QtGui/*/QtGui/qpa/qplatformaccessibility.h' 2>/dev/null | head -n 1)\"|qt6-base-private-dev"
     "command -v Xvfb|xvfb"
     "command -v xdotool|xdotool"
     "command -v xprop|x11-utils"

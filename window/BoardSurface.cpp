@@ -1,6 +1,8 @@
 #include "BoardSurface.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -285,8 +287,72 @@ void BoardSurface::paintEvent(QPaintEvent* event)
         const QRectF source(dirty.translated(-origin).topLeft() * r, QSizeF(dirty.size()) * r);
         painter.drawImage(QRectF(dirty), m_picture, source);
     }
+    if (cursorShown()) {
+        // Black, amber, black: plain on every skin and on either disc.
+        const QRect ring = cursorRect().adjusted(3, 3, -3, -3);
+        painter.setPen(QPen(Qt::black, 5));
+        painter.drawRect(ring);
+        painter.setPen(QPen(QColor(255, 190, 0), 3));
+        painter.drawRect(ring);
+    }
     painter.end();
     QFrame::paintEvent(event);
+}
+
+QRect BoardSurface::cursorRect() const
+{
+    return cellRect(m_cursor.x(), m_cursor.y()).translated(contentsRect().topLeft());
+}
+
+void BoardSurface::tellCursorFocus()
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(m_cursor.y() * BOARD_SIZE + m_cursor.x());
+    QAccessible::updateAccessibility(&focus);
+}
+
+// Arrows move the cell cursor (stopping at the edges); Space, Return and
+// Enter place a disc under it, as a left click in the cell's middle does.
+void BoardSurface::keyPressEvent(QKeyEvent* event)
+{
+    QPoint to = m_cursor;
+    switch (event->key()) {
+    case Qt::Key_Left: to.rx() -= 1; break;
+    case Qt::Key_Right: to.rx() += 1; break;
+    case Qt::Key_Up: to.ry() -= 1; break;
+    case Qt::Key_Down: to.ry() += 1; break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        m_cursorShown = true;
+        update(cursorRect());
+        const int middle = CELL_SIZE / 2;
+        emit mouseReleased(1, 0, static_cast<float>(BOARD_ORIGIN + CELL_SIZE * m_cursor.x() + middle),
+                           static_cast<float>(BOARD_ORIGIN + CELL_SIZE * m_cursor.y() + middle));
+        return;
+    }
+    default: QFrame::keyPressEvent(event); return;
+    }
+    update(cursorRect());
+    m_cursor = QPoint(std::clamp(to.x(), 0, BOARD_SIZE - 1), std::clamp(to.y(), 0, BOARD_SIZE - 1));
+    m_cursorShown = true;
+    update(cursorRect());
+    tellCursorFocus();
+}
+
+void BoardSurface::focusInEvent(QFocusEvent* event)
+{
+    QFrame::focusInEvent(event);
+    update(cursorRect());
+    tellCursorFocus();
+}
+
+void BoardSurface::focusOutEvent(QFocusEvent* event)
+{
+    QFrame::focusOutEvent(event);
+    update(cursorRect());
 }
 
 // The logical pixel under the pointer: positions come with fractions at
@@ -299,6 +365,10 @@ QPointF BoardSurface::toPicture(QPointF widgetPos) const
 
 void BoardSurface::mouseMoveEvent(QMouseEvent* event)
 {
+    if (m_cursorShown) {
+        m_cursorShown = false;
+        update(cursorRect());
+    }
     const QPointF p = toPicture(event->position());
     emit mouseMoved(buttonCode(event->buttons()), shiftCode(event->modifiers()), static_cast<float>(p.x()),
                     static_cast<float>(p.y()));

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QImage>
 
+#include <functional>
 #include <vector>
 
 #include "GameState.h"
@@ -51,6 +52,14 @@ public:
     static QRect cellRect(int col, int row);
     static QPoint discCentre(int col, int row);
 
+    // The keyboard's cell cursor: moved with the arrow keys, shown only to
+    // a player using the board's keys, drawn over the picture, never into it.
+    QPoint cursorCell() const { return m_cursor; }
+    bool cursorShown() const { return m_cursorShown && hasFocus(); }
+    // What each cell holds, for assistive technology.
+    void setCellSource(std::function<Cell(int col, int row)> source) { m_cellSource = std::move(source); }
+    Cell cellContent(int col, int row) const { return m_cellSource ? m_cellSource(col, row) : EMPTY; }
+
 signals:
     // Positions are the picture's logical pixels (the one under the pointer,
     // rounded down); buttons and keys use the classic codes (1 left, 2 right,
@@ -62,6 +71,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     struct Drawn {
@@ -79,6 +91,8 @@ private:
     void paintChess(int col, int row, Cell chess);
     void paintEdge(const RECT& rc, std::uint32_t edge, const EdgeColours& colours);
     qreal ratio() const { return m_picture.devicePixelRatio(); }
+    QRect cursorRect() const;
+    void tellCursorFocus();
 
     // The picture is drawn at once at a ratio of 1. At any other the work
     // waits for the next paint (or look at the picture) while a new
@@ -90,6 +104,9 @@ private:
     bool m_stale = false;       // the picture lags behind m_background and m_drawn
     std::vector<float> m_discMask; // coverage of a disc at the picture's ratio
     int m_discReach = 0;           // the mask's half width in device pixels
+    QPoint m_cursor{0, 0};
+    bool m_cursorShown = false; // a board key was used since the pointer last moved here
+    std::function<Cell(int, int)> m_cellSource;
 };
 
 } // namespace kalvado

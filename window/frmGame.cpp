@@ -19,6 +19,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "Accessibility.h"
 #include "CloseRequests.h"
 #include "Images.h"
 #include "Position.h"
@@ -107,6 +108,7 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
     , m_msgBox(std::move(msgBox))
 {
     initImageResources();
+    InstallAccessibility();
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -120,7 +122,12 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
 
     m_boardCursor = LoadCursorFile(":/images/board.cur");
 
-    connect(ui->mNewGame, &QAction::triggered, this, [this] { act([this] { mNewGame_Click(); }); });
+    connect(ui->mNewGame, &QAction::triggered, this, [this] {
+        act([this] {
+            m_newGameAction = true;
+            mNewGame_Click();
+        });
+    });
     connect(ui->mExit, &QAction::triggered, this, [this] { act([this] { mExit_Click(); }); });
     connect(ui->mBoard_1, &QAction::triggered, this, [this] { act([this] { mBoard_Click(1); }); });
     connect(ui->mBoard_2, &QAction::triggered, this, [this] { act([this] { mBoard_Click(2); }); });
@@ -141,6 +148,15 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
     ui->Line2->installEventFilter(this);
     ui->picBoard->installEventFilter(this);
     m_closeRequests = std::make_unique<CloseRequests>(this, [this] { closeWhileBoxOpen(); });
+
+    // For assistive technology: what the board holds, what the read-out's
+    // numbers are, and a voice for what each action did.
+    ui->picBoard->setCellSource([this](int col, int row) { return m_state.Board(col, row); });
+    ui->LabelX->setAccessibleDescription("Pointer X, pixels");
+    ui->LabelY->setAccessibleDescription("Pointer Y, pixels");
+    ui->IntPosX->setAccessibleDescription("Pointer column");
+    ui->IntPosY->setAccessibleDescription("Pointer row");
+    m_announcer = new Announcer(ui->centralwidget);
 
     ui->picBoard->setFocus();
     frmGame_Load();
@@ -172,8 +188,32 @@ void frmGame::act(Handler&& handler)
 {
     if (m_acting || m_closing)
         return;
-    const QScopedValueRollback acting(m_acting, true);
-    handler();
+    {
+        const QScopedValueRollback acting(m_acting, true);
+        m_placements.clear();
+        m_statusSaid.clear();
+        m_newGameAction = false;
+        handler();
+    }
+    m_announcer->announce(turnSummary());
+}
+
+// "You played C5 and turned 1. Computer played D6 and turned 2. You 4,
+// computer 3." and the status line's text, when the action set one.
+QString frmGame::turnSummary() const
+{
+    QStringList said;
+    if (m_newGameAction && m_state.GameStarted)
+        said << QString("New game: you play %1.").arg(m_state.PlayerColor == BLACK ? "black" : "white");
+    for (const Placement& p : m_placements)
+        said << QString("%1 played %2 and turned %3.")
+                    .arg(p.side == m_state.PlayerColor ? "You" : "Computer", CellName(p.col, p.row))
+                    .arg(p.turned);
+    if (!m_placements.empty())
+        said << QString("You %1, computer %2.").arg(m_state.PlayerTotal).arg(m_state.ComputerTotal);
+    if (!m_statusSaid.isEmpty())
+        said << m_statusSaid;
+    return said.join(' ');
 }
 
 bool frmGame::eventFilter(QObject* watched, QEvent* event)
@@ -243,6 +283,12 @@ void frmGame::setText(QLabel* label, const QString& text)
 
 void frmGame::DrawChess(int col, int row, Cell chess)
 {
+    // A disc on an empty cell is a placement; the flow stores the turned
+    // discs before painting them, so those that follow it are its flips.
+    if (onBoard(col, row) && m_state.Board(col, row) == EMPTY)
+        m_placements.push_back({chess, col, row, 0});
+    else if (!m_placements.empty() && m_placements.back().side == chess)
+        ++m_placements.back().turned;
     ui->picBoard->DrawChess(col, row, chess);
 }
 
@@ -255,6 +301,8 @@ void frmGame::setCaption(Label label, const std::string& text)
 {
     QLabel* target = label == Label::Info ? ui->lblInfo : label == Label::Player ? ui->lblPlayer : ui->lblCom;
     setText(target, QString::fromStdString(text));
+    if (label == Label::Info)
+        m_statusSaid = QString::fromStdString(text);
 }
 
 void frmGame::setPassEnabled(bool enabled)
@@ -322,6 +370,8 @@ int frmGame::MsgBox(const std::string& text, int style, const std::string& title
 {
     if (m_closing)
         return (style & Style::ButtonMask) == Style::YesNo ? ANSWER_NO : ANSWER_OK;
+    // Screen readers hear the box's text itself, not only its button.
+    m_announcer->announce(QString::fromStdString(text));
     // Before the window is shown (a box from start-up) the box stands alone.
     const int answer =
         m_msgBox(isVisible() ? this : nullptr, QString::fromStdString(text), style, QString::fromStdString(title));

