@@ -289,7 +289,8 @@ void BoardSurface::paintEvent(QPaintEvent* event)
     }
     if (cursorShown()) {
         // Black, amber, black: plain on every skin and on either disc.
-        const QRect ring = cursorRect().adjusted(3, 3, -3, -3);
+        // Between the cell's grid lines and its disc, touching neither.
+        const QRect ring = cursorRect().adjusted(4, 4, -5, -5);
         painter.setPen(QPen(Qt::black, 5));
         painter.drawRect(ring);
         painter.setPen(QPen(QColor(255, 190, 0), 3));

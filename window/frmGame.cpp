@@ -285,9 +285,9 @@ void frmGame::DrawChess(int col, int row, Cell chess)
 {
     // A disc on an empty cell is a placement; the flow stores the turned
     // discs before painting them, so those that follow it are its flips.
-    if (onBoard(col, row) && m_state.Board(col, row) == EMPTY)
+    if (m_acting && onBoard(col, row) && m_state.Board(col, row) == EMPTY)
         m_placements.push_back({chess, col, row, 0});
-    else if (!m_placements.empty() && m_placements.back().side == chess)
+    else if (m_acting && !m_placements.empty() && m_placements.back().side == chess)
         ++m_placements.back().turned;
     ui->picBoard->DrawChess(col, row, chess);
 }

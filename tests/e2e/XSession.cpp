@@ -80,6 +80,11 @@ XSession::XSession()
 
 XSession::~XSession()
 {
+    if (m_dbus > 0) {
+        kill(m_dbus, SIGTERM);
+        unsetenv("DBUS_SESSION_BUS_ADDRESS");
+        unsetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
+    }
     for (pid_t pid : m_children)
         stop(pid);
     if (m_display)
@@ -242,6 +247,39 @@ void XSession::moveTo(QPoint screen)
     const std::string move = moveArguments(screen);
     if (!move.empty())
         xdotool(move);
+}
+
+bool XSession::startAccessibility()
+{
+    FILE* daemon = popen("dbus-daemon --session --fork --print-address=1 --print-pid=1 2>/dev/null", "r");
+    if (!daemon)
+        return false;
+    char address[512] = {}, pid[32] = {};
+    const bool read = std::fgets(address, sizeof address, daemon) && std::fgets(pid, sizeof pid, daemon);
+    pclose(daemon);
+    if (!read)
+        return false;
+    address[std::strcspn(address, "\n")] = 0;
+    m_dbus = static_cast<pid_t>(std::atoi(pid));
+    setenv("DBUS_SESSION_BUS_ADDRESS", address, 1);
+    setenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1", 1);
+    return std::system("dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress"
+                       " >/dev/null 2>&1")
+           == 0;
+}
+
+std::string XSession::accessibilityTree(pid_t pid)
+{
+    const std::string command = "/usr/bin/python3 " KALVADO_SOURCE_DIR "/tests/e2e/atspi_tree.py " + std::to_string(pid);
+    std::string out;
+    if (FILE* tree = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, tree)) > 0)
+            out.append(buffer, n);
+        pclose(tree);
+    }
+    return out;
 }
 
 QImage XSession::grab()

@@ -53,6 +53,13 @@ public:
 
     QImage grab();
 
+    // A private D-Bus session with the accessibility (AT-SPI) bus running,
+    // as a desktop session has it before any program starts; programs started
+    // after this expose their accessibility tree there.
+    bool startAccessibility();
+    // The tree of a program's accessible objects, "role|name|children" a line.
+    std::string accessibilityTree(pid_t pid);
+
     static bool waitFor(const std::function<bool()>& done, int timeoutMs);
 
 private:
@@ -62,6 +69,7 @@ private:
     std::string m_name;
     Display* m_display = nullptr;
     std::vector<pid_t> m_children;
+    pid_t m_dbus = -1;
 };
 
 } // namespace kalvado::e2e

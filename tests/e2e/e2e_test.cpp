@@ -138,6 +138,32 @@ public:
     }
 
     void clickButton(QPoint centre) { m_x.click(m_clientOrigin + centre); }
+
+    // The keyboard alone: arrows from where the cell cursor stands, then
+    // Return; Alt+P for Pass.
+    void placeByKeys(int col, int row)
+    {
+        std::string keys;
+        for (; m_cursor.x() < col; m_cursor.rx()++)
+            keys += "Right ";
+        for (; m_cursor.x() > col; m_cursor.rx()--)
+            keys += "Left ";
+        for (; m_cursor.y() < row; m_cursor.ry()++)
+            keys += "Down ";
+        for (; m_cursor.y() > row; m_cursor.ry()--)
+            keys += "Up ";
+        m_model.clearRecords();
+        m_game.picBoard_MouseUp(1, 0, CellMiddle(col), CellMiddle(row));
+        m_x.key(m_window, keys + "Return");
+        answerBoxes(m_model.boxes);
+    }
+    void passByKeys()
+    {
+        m_model.clearRecords();
+        m_game.cmdPass_Click();
+        m_x.key(m_window, "alt+p");
+        answerBoxes(m_model.boxes);
+    }
     QPoint boardOrigin() const { return m_boardOrigin; }
 
     // The screen shows the model's board on the current skin, with the grid.
@@ -234,6 +260,7 @@ private:
     Game m_game;
     Window m_window = 0;
     QImage m_skin;
+    QPoint m_cursor{0, 0};
     int m_menuHeight = 0;
     QPoint m_boardOrigin, m_clientOrigin;
 };
@@ -373,6 +400,47 @@ TEST_F(EndToEnd, WithoutThePicFolderTheBoxComesFirstAndTheBuiltInImageServes)
     player.expectBoard("playing on the built-in image");
     player.switchSkin(3, sourceImage("window/images/default.jpg"), false);
     player.expectBoard("a failed switch keeps the built-in image");
+    x.stop(game);
+}
+
+// A whole game with the keyboard alone, and the board as a screen reader
+// finds it over AT-SPI: a table named Board of 64 named cells.
+TEST_F(EndToEnd, AWholeGameWithKeysAloneAndTheBoardAsATableOverATSPI)
+{
+    if (std::getenv("KALVADO_E2E_BIN"))
+        GTEST_SKIP() << "checked on the build tree's program";
+    ASSERT_TRUE(x.startAccessibility()) << "no D-Bus session or AT-SPI bus";
+    Player player(x, exeDir());
+    player.expectStartUp(false);
+    const pid_t game = x.start({gameBinary()});
+    const Window window = x.waitWindow(MAIN_TITLE, 10000);
+    ASSERT_NE(window, 0u);
+    player.attach(window, sourceImage("pic/Board1.jpg"));
+    player.newGame(ANSWER_YES);
+    player.expectBoard("new game by keys");
+
+    std::string tree;
+    ASSERT_TRUE(x.waitFor([&] { return (tree = x.accessibilityTree(game)).find("table|Board|64") != std::string::npos; },
+                          10000))
+        << tree;
+    int cells = 0;
+    for (std::size_t at = tree.find("table cell|"); at != std::string::npos; at = tree.find("table cell|", at + 1))
+        ++cells;
+    EXPECT_EQ(cells, 64) << tree;
+    for (const char* cell : {"table cell|A1, empty|0", "table cell|D4, black|0", "table cell|E4, white|0",
+                             "table cell|H8, empty|0"})
+        EXPECT_NE(tree.find(cell), std::string::npos) << cell << "\n" << tree;
+    EXPECT_NE(tree.find("status bar||0"), std::string::npos) << "the empty status line\n" << tree;
+
+    int moves = 0;
+    while (!player.model().GameOver && moves < 80 && !testing::Test::HasFatalFailure()) {
+        if (const auto target = FirstLegalPlacement(player.model()))
+            player.placeByKeys(target->first, target->second);
+        else
+            player.passByKeys();
+        player.expectBoard(("key move " + std::to_string(++moves)).c_str());
+    }
+    ASSERT_TRUE(player.model().GameOver) << "the game reached its result box";
     x.stop(game);
 }
 

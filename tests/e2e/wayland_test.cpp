@@ -122,17 +122,35 @@ TEST(Wayland, AWholeGameAsANativeWaylandClient)
             5000);
     };
     // Weston gives the keyboard to the window clicked, and to a box when it
-    // opens; each box is answered once it has had time to open.
-    auto answerBox = [&](const char* key) {
-        usleep(600 * 1000);
+    // opens. A box is known by the protocol log: its window gets a title when
+    // it opens and is destroyed when it closes.
+    auto toplevels = [&](const std::string& request) {
+        const std::string said = readAll(log);
+        int n = 0;
+        std::size_t at = 0;
+        while (at < said.size()) {
+            const std::size_t end = std::min(said.find('\n', at), said.size());
+            const std::string line = said.substr(at, end - at);
+            n += line.find("-> xdg_toplevel@") != std::string::npos && line.find(request) != std::string::npos;
+            at = end + 1;
+        }
+        return n;
+    };
+    // `titled`: how many windows had been given a title before the input
+    // that opens the box.
+    auto answerBox = [&](const char* key, int titled) {
+        const int gone = toplevels(".destroy()");
+        EXPECT_TRUE(XSession::waitFor([&] { return toplevels(".set_title(") > titled; }, 5000)) << "no box opened";
+        usleep(200 * 1000); // mapped and given the keyboard
         x.xdotool(std::string("key ") + key);
-        usleep(300 * 1000);
+        EXPECT_TRUE(XSession::waitFor([&] { return toplevels(".destroy()") > gone; }, 5000)) << "the box stays";
     };
 
     x.click(*picture + QPoint(470, 470)); // the strip beyond the grid: no move
     flow.mNewGame_Click();
+    int titled = toplevels(".set_title(");
     x.xdotool("key F2");
-    answerBox("Return");
+    answerBox("Return", titled);
     ASSERT_TRUE(boardShown()) << "New Game";
 
     // The board cursor is back once the box has gone: its disc sits right of
@@ -146,6 +164,7 @@ TEST(Wayland, AWholeGameAsANativeWaylandClient)
     int moves = 0;
     while (!state.GameOver && moves < 80 && !testing::Test::HasFatalFailure()) {
         model.clearRecords();
+        titled = toplevels(".set_title(");
         if (const auto cell = FirstLegalPlacement(state)) {
             flow.picBoard_MouseUp(1, 0, CellMiddle(cell->first), CellMiddle(cell->second));
             x.click(*picture + cellCentre(cell->first, cell->second));
@@ -154,15 +173,16 @@ TEST(Wayland, AWholeGameAsANativeWaylandClient)
             x.click(*picture + QPoint(538, 466));
         }
         for (std::size_t i = 0; i < model.boxes.size(); ++i)
-            answerBox("Return");
+            answerBox("Return", titled + static_cast<int>(i));
         x.moveTo(*picture + QPoint(470, 470)); // weston draws the cursor into the screen
         ASSERT_TRUE(boardShown()) << "move " << ++moves << ":\n" << pictureOf(state.Board);
     }
     ASSERT_TRUE(state.GameOver);
     const std::string result = state.PlayerTotal < state.ComputerTotal ? "you lost" : "you win";
 
+    titled = toplevels(".set_title(");
     x.click(*picture + QPoint(722, 466)); // Exit
-    answerBox("Return");
+    answerBox("Return", titled);
     int code = -1;
     EXPECT_TRUE(x.waitExit(game, 10000, &code)) << "Exit answered Yes ends the program";
     EXPECT_EQ(code, 0);
