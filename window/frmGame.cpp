@@ -195,7 +195,22 @@ void frmGame::act(Handler&& handler)
         m_newGameAction = false;
         handler();
     }
-    m_announcer->announce(turnSummary());
+    // Said once the window is active again: a screen reader drops what comes
+    // from a window between a box closing and the window's activation.
+    const QString summary = turnSummary();
+    if (isActiveWindow() || !isVisible())
+        m_announcer->announce(summary);
+    else
+        m_pendingAnnouncement = summary;
+}
+
+void frmGame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_pendingAnnouncement.isEmpty()) {
+        m_announcer->announce(m_pendingAnnouncement);
+        m_pendingAnnouncement.clear();
+    }
 }
 
 // "You played C5 and turned 1. Computer played D6 and turned 2. You 4,
@@ -370,8 +385,6 @@ int frmGame::MsgBox(const std::string& text, int style, const std::string& title
 {
     if (m_closing)
         return (style & Style::ButtonMask) == Style::YesNo ? ANSWER_NO : ANSWER_OK;
-    // Screen readers hear the box's text itself, not only its button.
-    m_announcer->announce(QString::fromStdString(text));
     // Before the window is shown (a box from start-up) the box stands alone.
     const int answer =
         m_msgBox(isVisible() ? this : nullptr, QString::fromStdString(text), style, QString::fromStdString(title));

@@ -67,6 +67,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Runs one user action to its end. A second action never starts inside
@@ -104,6 +105,7 @@ private:
     std::vector<Placement> m_placements; // in the action running now
     QString m_statusSaid;                // the status line text it set, if any
     bool m_newGameAction = false;
+    QString m_pendingAnnouncement; // for when the window is active again
 };
 
 } // namespace kalvado
