@@ -45,6 +45,9 @@ public:
     QPoint origin(Window window);
     // Asks the window to close, as a window manager's close box does.
     void sendClose(Window window);
+    // Pings the window as a window manager does (_NET_WM_PING); true when
+    // it answers within the time.
+    bool answersPing(Window window, int timeoutMs);
 
     void xdotool(const std::string& arguments);
     void key(Window window, const std::string& keys);
