@@ -18,7 +18,7 @@ echo "== clang"
 cmake --preset clang >/dev/null
 cmake --build --preset clang -j "$jobs"
 # The real program under X is played by the dev and asan runs already.
-ctest --preset clang -j "$jobs" -E '^(e2e|e2e_installed|soak)$'
+ctest --preset clang -j "$jobs" -E '^(e2e|e2e_installed|soak|wayland|input_soak)$'
 echo "== fuzz"
 bash scripts/fuzz.sh 45
 echo "== package"
