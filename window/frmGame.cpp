@@ -119,7 +119,6 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
                           ui->lblCom})
         label->setProperty("autoSize", true);
 
-
     m_boardCursor = LoadCursorFile(":/images/board.cur");
 
     connect(ui->mNewGame, &QAction::triggered, this, [this] {
@@ -142,8 +141,7 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
     // A button's Alt+letter normally clicks only after a short press
     // animation, from a timer; input given meanwhile would overtake it and
     // the late click could land inside a box that input opened.
-    for (QAbstractButton* button : {static_cast<QAbstractButton*>(ui->cmdPass), static_cast<QAbstractButton*>(ui->cmdAbout),
-                                    static_cast<QAbstractButton*>(ui->cmdExit)})
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{ui->cmdPass, ui->cmdAbout, ui->cmdExit})
         button->installEventFilter(this);
     ui->Line2->installEventFilter(this);
     ui->picBoard->installEventFilter(this);
