@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Plays a few moves with the keyboard while the Orca screen reader listens,
 # on a private X server and D-Bus session, and prints what Orca would have
-# said (from its debug log). Needs Debian's orca package; not part of the
-# test command, which checks the same through Qt's accessibility API and
-# AT-SPI instead.
+# said (from its debug log). Needs Debian's orca and dbus-x11 packages. Not
+# part of the test command, which checks the same through Qt's
+# accessibility API and AT-SPI instead.
 #   bash scripts/orca-check.sh [program]     (default build/dev/kalvado)
 set -euo pipefail
 cd "$(dirname "$0")/.."
