@@ -4,6 +4,8 @@
 # Nothing is installed when all is present, on any distribution. What is
 # missing is installed with apt-get where that can be done (as root, or with
 # sudo); otherwise the list is printed with a way to go on, and it fails.
+# A package this release does not have is named, and the rest is installed
+# all the same; that fails only when the game itself could not be built.
 set -euo pipefail
 what=${1:-play}
 
@@ -36,7 +38,7 @@ testing=(
     "test -n \"\$(find /usr/lib/*/qt6/plugins/platforms -name 'libqwayland-generic.so' 2>/dev/null)\"|qt6-wayland"
     "has_font 'DejaVu Sans'|fonts-dejavu-core"
     "command -v clang++|clang"
-    "test -n \"\$(find /usr/lib/llvm-* -name 'libclang_rt.fuzzer-x86_64.a' 2>/dev/null)\"|libclang-rt-14-dev"
+    "test -n \"\$(find /usr/lib/llvm-* -name 'libclang_rt.fuzzer-x86_64.a' 2>/dev/null)\"|libclang-rt-@CLANG@-dev"
     "command -v dpkg-deb && command -v dpkg-shlibdeps|dpkg-dev"
     "command -v file|file"
     "command -v lintian|lintian"
@@ -59,6 +61,20 @@ has_cmake_package() {
 has_pc() { pkg-config --exists "$1" 2>/dev/null; }
 has_font() { command -v fc-list >/dev/null && fc-list "$1" family | grep -q .; }
 
+# Names that differ between releases: the fuzzer runtime goes with the
+# release's default clang (14 on Debian 12, 19 on Debian 13).
+clang_major() {
+    local v
+    v=$(clang++ -dumpversion 2>/dev/null | cut -d. -f1)
+    [ -n "$v" ] || v=$(apt-cache depends clang 2>/dev/null | sed -n 's/.*Depends: clang-\([0-9][0-9]*\)$/\1/p' | head -n 1)
+    echo "$v"
+}
+resolve() {
+    local major package
+    major=$(clang_major)
+    for package in "$@"; do echo "${package//@CLANG@/${major:-N}}"; done
+}
+
 needs=("${play[@]}")
 [ "$what" = test ] && needs+=("${testing[@]}")
 missing=()
@@ -75,6 +91,7 @@ else
     sudo=(none)
 fi
 if ! command -v apt-get >/dev/null || [ "${sudo[0]-}" = none ]; then
+    mapfile -t missing < <(resolve "${missing[@]}")
     echo "Missing to $what: ${missing[*]} (Debian package names)." >&2
     if command -v apt-get >/dev/null; then
         echo "Install them as root:  apt-get install ${missing[*]}" >&2
@@ -84,6 +101,29 @@ if ! command -v apt-get >/dev/null || [ "${sudo[0]-}" = none ]; then
     echo "then run this command again." >&2
     exit 1
 fi
-echo "Installing: ${missing[*]}"
 "${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+mapfile -t missing < <(resolve "${missing[@]}")
+available=()
+unavailable=()
+for package in "${missing[@]}"; do
+    if apt-cache show "$package" >/dev/null 2>&1; then
+        available+=("$package")
+    else
+        unavailable+=("$package")
+    fi
+done
+if [ ${#available[@]} -gt 0 ]; then
+    echo "Installing: ${available[*]}"
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${available[@]}" >/dev/null
+fi
+if [ ${#unavailable[@]} -gt 0 ]; then
+    echo "Not in this release's archive, left out: ${unavailable[*]}" >&2
+    for need in "${play[@]}"; do
+        for package in "${unavailable[@]}"; do
+            if [ "$(resolve "${need##*|}")" = "$package" ]; then
+                echo "The game cannot be built without $package." >&2
+                exit 1
+            fi
+        done
+    done
+fi

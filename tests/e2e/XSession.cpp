@@ -75,6 +75,7 @@ XSession::XSession()
         if (mkdtemp(runtime))
             setenv("XDG_RUNTIME_DIR", runtime, 1);
     }
+    startSessionBus();
     m_display = XOpenDisplay(m_name.c_str());
     // A window may go between finding it and asking about it (the program
     // ending, a box closing); that is no reason for the test to end.
@@ -83,13 +84,13 @@ XSession::XSession()
 
 XSession::~XSession()
 {
+    for (pid_t pid : m_children)
+        stop(pid);
     if (m_dbus > 0) {
         kill(m_dbus, SIGTERM);
         unsetenv("DBUS_SESSION_BUS_ADDRESS");
         unsetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
     }
-    for (pid_t pid : m_children)
-        stop(pid);
     if (m_display)
         XCloseDisplay(m_display);
     if (m_server > 0) {
@@ -286,7 +287,10 @@ void XSession::moveTo(QPoint screen)
         xdotool(move);
 }
 
-bool XSession::startAccessibility()
+// Every program here runs with a session bus, as on a desktop: without one
+// Qt's platform services go down a path no player's session takes (and
+// leak on the way, on Qt 6.8).
+bool XSession::startSessionBus()
 {
     FILE* daemon = popen("dbus-daemon --session --fork --print-address=1 --print-pid=1 2>/dev/null", "r");
     if (!daemon)
@@ -299,6 +303,13 @@ bool XSession::startAccessibility()
     address[std::strcspn(address, "\n")] = 0;
     m_dbus = static_cast<pid_t>(std::atoi(pid));
     setenv("DBUS_SESSION_BUS_ADDRESS", address, 1);
+    return true;
+}
+
+bool XSession::startAccessibility()
+{
+    if (m_dbus <= 0 && !startSessionBus())
+        return false;
     setenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1", 1);
     return std::system("dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress"
                        " >/dev/null 2>&1")

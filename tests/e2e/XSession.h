@@ -66,6 +66,7 @@ public:
     static bool waitFor(const std::function<bool()>& done, int timeoutMs);
 
 private:
+    bool startSessionBus();
     std::string moveArguments(QPoint screen);
 
     pid_t m_server = -1;

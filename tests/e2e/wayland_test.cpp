@@ -134,7 +134,11 @@ TEST(Wayland, AWholeGameAsANativeWaylandClient)
         while (at < said.size()) {
             const std::size_t end = std::min(said.find('\n', at), said.size());
             const std::string line = said.substr(at, end - at);
-            n += line.find("-> xdg_toplevel@") != std::string::npos && line.find(request) != std::string::npos;
+            // libwayland writes an object as "xdg_toplevel@32", or since 1.23 as
+            // "xdg_toplevel#32".
+            const bool toplevel = line.find("-> xdg_toplevel@") != std::string::npos
+                                  || line.find("-> xdg_toplevel#") != std::string::npos;
+            n += toplevel && line.find(request) != std::string::npos;
             at = end + 1;
         }
         return n;
