@@ -17,6 +17,7 @@ public:
     void showDefaultImage() override {}
     void setBoardCursor() override {}
     void markSkinItem(int, bool) override {}
+    void announce(const std::string&) override {}
     int MsgBox(const std::string&, int, const std::string&) override { return ANSWER_OK; }
 };
 

@@ -1,5 +1,6 @@
 // One click's whole handling in the real window: the player's disc, the
 // computer's reply and the repaint of the surface.
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 
@@ -27,7 +28,7 @@ void BM_ClickAndReply(benchmark::State& s)
     const QPoint cell42(2 + 269, 2 + 155); // the opening placement (4,2)
     for (auto _ : s) {
         s.PauseTiming();
-        window.mNewGame_Click();
+        window.findChild<QAction*>("mNewGame")->trigger();
         QApplication::processEvents();
         s.ResumeTiming();
         QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, cell42);

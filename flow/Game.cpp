@@ -19,7 +19,26 @@ Game::Game(GameState& state, WindowOps& window, std::string exeDir)
 {
 }
 
-void Game::frmGame_Load()
+// Runs one user action and reports it: returned, and said to assistive
+// technology through the window.
+template <typename Body>
+Outcome Game::report(Body&& body)
+{
+    m_outcome = {};
+    body();
+    m_outcome.human = m_state.PlayerColor;
+    m_outcome.playerTotal = m_state.PlayerTotal;
+    m_outcome.computerTotal = m_state.ComputerTotal;
+    m_window.announce(Announcement(m_outcome));
+    return m_outcome;
+}
+
+Outcome Game::frmGame_Load()
+{
+    return report([&] { load(); });
+}
+
+void Game::load()
 {
     RunSteps(
         {
@@ -47,7 +66,12 @@ void Game::ResetGame()
     m_state.PassPending = false;
 }
 
-void Game::mNewGame_Click()
+Outcome Game::mNewGame_Click()
+{
+    return report([&] { newGame(); });
+}
+
+void Game::newGame()
 {
     int answer = 0;
     RunSteps(
@@ -62,7 +86,7 @@ void Game::mNewGame_Click()
                     m_window.repaintBoard();
             },
             [&] { m_window.DrawBoard(); },
-            [&] { m_window.setCaption(Label::Info, ""); },
+            [&] { setStatus(""); },
             [&] {
                 m_state.Board(3, 3) = BLACK;
                 m_state.Board(4, 4) = BLACK;
@@ -82,9 +106,11 @@ void Game::mNewGame_Click()
                 if (answer == ANSWER_YES) {
                     m_state.PlayerColor = BLACK;
                     m_state.ComputerColor = WHITE;
+                    m_outcome.newGameAs = BLACK;
                 } else {
                     m_state.PlayerColor = WHITE;
                     m_state.ComputerColor = BLACK;
+                    m_outcome.newGameAs = WHITE;
                     ComputerGo();
                 }
             },
@@ -92,25 +118,36 @@ void Game::mNewGame_Click()
         [&] { m_window.showDefaultImage(); });
 }
 
-void Game::picBoard_MouseUp(int /*button*/, int /*shift*/, float x, float y)
+Outcome Game::picBoard_MouseUp(int /*button*/, int /*shift*/, float x, float y)
+{
+    return report([&] {
+        // A release off the grid is not a placement attempt.
+        if (const auto cell = CellAt(x, y))
+            placeAt(cell->col, cell->row);
+    });
+}
+
+Outcome Game::PlaceAt(int col, int row)
+{
+    return report([&] {
+        if (onBoard(col, row))
+            placeAt(col, row);
+    });
+}
+
+void Game::placeAt(int col, int row)
 {
     if (!m_state.GameStarted || m_state.GameOver)
         return;
-    const auto col = CellFromPosition(x);
-    const auto row = CellFromPosition(y);
-    // A release off the grid (the frame, the strip beyond it, or outside
-    // the surface altogether) is not a placement attempt.
-    if (!col || !row || !onBoard(*col, *row))
-        return;
-    if (m_state.Board(*col, *row) != EMPTY) {
+    if (m_state.Board(col, row) != EMPTY) {
         m_window.MsgBox("Already occupied!", Style::Exclamation, "Oop!!!");
         return;
     }
-    if (SpotValue(m_state, *col, *row, m_state.PlayerColor) == 0) {
+    if (SpotValue(m_state, col, row, m_state.PlayerColor) == 0) {
         m_window.MsgBox("Invalid position!", Style::Exclamation, "Oop!!!");
         return;
     }
-    placeDisc(*col, *row, m_state.PlayerColor);
+    placeDisc(col, row, m_state.PlayerColor);
     if (m_state.GameOver) {
         AnnounceResult();
         m_window.setPassEnabled(false);
@@ -119,14 +156,19 @@ void Game::picBoard_MouseUp(int /*button*/, int /*shift*/, float x, float y)
     ComputerGo();
 }
 
-void Game::cmdPass_Click()
+Outcome Game::cmdPass_Click()
 {
-    ComputerGo();
+    return report([&] { ComputerGo(); });
 }
 
 // The Option menu's skins. A skin that cannot be shown leaves the built-in
 // image in its place; the choice and the discs on the board stay.
-void Game::mBoard_Click(int index)
+Outcome Game::mBoard_Click(int index)
+{
+    return report([&] { chooseSkin(index); });
+}
+
+void Game::chooseSkin(int index)
 {
     std::string path;
     RunSteps(
@@ -158,9 +200,22 @@ void Game::mBoard_Click(int index)
 
 void Game::placeDisc(int col, int row, Cell side)
 {
+    auto discsOf = [&] {
+        int n = 0;
+        forEachCell([&](int c, int r) { n += m_state.Board(c, r) == side; });
+        return n;
+    };
+    const int before = discsOf();
     m_window.DrawChess(col, row, side);
     m_state.Board(col, row) = side;
     ChangChess(m_state, m_window, col, row, side);
+    m_outcome.placements.push_back({side, col, row, discsOf() - before - 1});
+}
+
+void Game::setStatus(const std::string& text)
+{
+    m_window.setCaption(Label::Info, text);
+    m_outcome.status = text;
 }
 
 void Game::ComputerGo()
@@ -175,21 +230,21 @@ void Game::ComputerGo()
         return;
     }
     if (!FindMove(m_state, m_state.ComputerColor)) {
-        m_window.setCaption(Label::Info, "i have no road to go, now is your turn!");
+        setStatus("i have no road to go, now is your turn!");
         noPlacement();
         return;
     }
-    m_window.setCaption(Label::Info, "");
+    setStatus("");
     placeDisc(m_state.BestCol, m_state.BestRow, m_state.ComputerColor);
     if (m_state.GameOver) {
         endGame();
         return;
     }
     if (FindMove(m_state, m_state.PlayerColor)) {
-        m_window.setCaption(Label::Info, "");
+        setStatus("");
         return;
     }
-    m_window.setCaption(Label::Info, "you have no road to go, press 'Pass'!");
+    setStatus("you have no road to go, press 'Pass'!");
     noPlacement();
 }
 
@@ -215,11 +270,13 @@ void Game::AnnounceResult()
 {
     // A tie goes to the human.
     if (m_state.PlayerTotal < m_state.ComputerTotal) {
+        m_outcome.result = Result::ComputerWins;
         m_window.MsgBox("you lost!", Style::Information, "you lost");
-        m_window.setCaption(Label::Info, "you lost!");
+        setStatus("you lost!");
     } else {
+        m_outcome.result = Result::HumanWins;
         m_window.MsgBox("you win!", Style::Information, "you win");
-        m_window.setCaption(Label::Info, "you win!");
+        setStatus("you win!");
     }
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "GameState.h"
+#include "Outcome.h"
 #include "WindowOps.h"
 
 namespace kalvado {
@@ -12,28 +13,42 @@ extern const char* const NO_SKIN_TITLE;
 
 // The game's flow: one entry per user action, each running to its end
 // (the computer's reply and every message box included) before returning.
+// Each returns what it did, and says it through the window's announce().
 class Game {
 public:
     Game(GameState& state, WindowOps& window, std::string exeDir);
 
-    void frmGame_Load();
-    void mNewGame_Click();
-    void picBoard_MouseUp(int button, int shift, float x, float y);
-    void cmdPass_Click();
-    void mBoard_Click(int index);
+    Outcome frmGame_Load();
+    Outcome mNewGame_Click();
+    // A release anywhere on the board surface: the cell under it, played.
+    Outcome picBoard_MouseUp(int button, int shift, float x, float y);
+    // The human's placement on a cell, however it was chosen (a click, the
+    // keyboard, an accessible action): refused with a box when the cell is
+    // taken or outflanks nothing, else played and answered.
+    Outcome PlaceAt(int col, int row);
+    Outcome cmdPass_Click();
+    Outcome mBoard_Click(int index);
 
     void ResetGame();
     void ComputerGo();
     void AnnounceResult();
 
 private:
+    template <typename Body>
+    Outcome report(Body&& body);
+    void load();
+    void newGame();
+    void chooseSkin(int index);
+    void placeAt(int col, int row);
     void placeDisc(int col, int row, Cell side);
+    void setStatus(const std::string& text);
     void noPlacement();
     void endGame();
 
     GameState& m_state;
     WindowOps& m_window;
     std::string m_exeDir;
+    Outcome m_outcome; // of the action running now
 };
 
 } // namespace kalvado

@@ -23,6 +23,16 @@ std::optional<std::int16_t> CellFromPosition(float coordinate)
     return static_cast<std::int16_t>(q);
 }
 
+std::optional<CellPos> CellAt(float x, float y)
+{
+    const auto col = CellFromPosition(x);
+    const auto row = CellFromPosition(y);
+    // The frame, the strip beyond it, and anything outside the surface.
+    if (!col || !row || !onBoard(*col, *row))
+        return std::nullopt;
+    return CellPos{*col, *row};
+}
+
 std::string NumberText(long value)
 {
     const unsigned long magnitude = value < 0 ? 0UL - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);

@@ -13,12 +13,18 @@ constexpr Cell BLACK = 0;
 constexpr Cell WHITE = 1;
 
 constexpr int BOARD_SIZE = 8;
-constexpr int BOARD_ORIGIN = 12;
-constexpr int CELL_SIZE = 57;
+constexpr int CELL_COUNT = BOARD_SIZE * BOARD_SIZE;
 
 constexpr bool onBoard(int col, int row)
 {
     return col >= 0 && col < BOARD_SIZE && row >= 0 && row < BOARD_SIZE;
+}
+
+// The cells are numbered column fastest, 0..63, wherever they are listed
+// (the board's storage, the screen reader's table).
+constexpr int cellIndex(int col, int row)
+{
+    return col + BOARD_SIZE * row;
 }
 
 // The 64 cells, column fastest: (col, row) is element col + 8 * row.
@@ -31,7 +37,7 @@ public:
     Cell& operator()(int col, int row) { return at(col, row); }
     Cell operator()(int col, int row) const { return at(col, row); }
 
-    const std::array<Cell, 64>& raw() const { return cells; }
+    const std::array<Cell, CELL_COUNT>& raw() const { return cells; }
     bool operator==(const BoardCells&) const = default;
 
 private:
@@ -39,10 +45,10 @@ private:
     {
         if (!onBoard(col, row)) [[unlikely]]
             throwOffBoard(col, row);
-        return static_cast<std::size_t>(col + BOARD_SIZE * row);
+        return static_cast<std::size_t>(cellIndex(col, row));
     }
     [[noreturn]] static void throwOffBoard(int col, int row);
-    std::array<Cell, 64> cells{};
+    std::array<Cell, CELL_COUNT> cells{};
 };
 
 struct GameState {

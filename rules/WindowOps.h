@@ -52,6 +52,10 @@ public:
     // throws std::out_of_range for any other n.
     virtual void markSkinItem(int n, bool marked) = 0;
 
+    // Says what an action did to assistive technology (nothing when empty);
+    // shows nothing.
+    virtual void announce(const std::string& text) = 0;
+
     // Modal; an empty title means the application's own title. Returns the
     // button chosen (ANSWER_YES for Yes).
     virtual int MsgBox(const std::string& text, int style, const std::string& title = {}) = 0;

@@ -25,8 +25,9 @@ class FakeWindow : public WindowOps {
 public:
     std::vector<std::string> log;
     std::vector<Box> boxes;
+    std::vector<std::string> said;      // announcements, kept apart from the log
     std::map<Label, std::string> captions;
-    std::array<Cell, 64> screen{};      // disc painted in each cell, EMPTY when none
+    std::array<Cell, CELL_COUNT> screen{};      // disc painted in each cell, EMPTY when none
     std::string background = "initial"; // what the surface shows under the drawing: the window's initial background until an image replaces it
     bool gridDrawn = false;
     bool passEnabled = false;
@@ -44,7 +45,7 @@ public:
     {
         maybeFail("DrawChess");
         log.push_back("DrawChess " + std::to_string(col) + "," + std::to_string(row) + " " + std::to_string(chess));
-        screen.at(static_cast<std::size_t>(col + 8 * row)) = chess;
+        screen.at(static_cast<std::size_t>(cellIndex(col, row))) = chess;
     }
     void DrawBoard() override
     {
@@ -90,6 +91,11 @@ public:
         else
             markedSkins.erase(n);
     }
+    void announce(const std::string& text) override
+    {
+        if (!text.empty())
+            said.push_back(text);
+    }
     int MsgBox(const std::string& text, int style, const std::string& title) override
     {
         log.push_back("box " + text);
@@ -103,7 +109,7 @@ public:
         return answer;
     }
 
-    Cell screenAt(int col, int row) const { return screen.at(static_cast<std::size_t>(col + 8 * row)); }
+    Cell screenAt(int col, int row) const { return screen.at(static_cast<std::size_t>(cellIndex(col, row))); }
     std::string caption(Label label) const
     {
         auto it = captions.find(label);
@@ -113,6 +119,7 @@ public:
     {
         log.clear();
         boxes.clear();
+        said.clear();
     }
 
     static std::string labelName(Label label)

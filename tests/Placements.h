@@ -6,6 +6,7 @@
 
 #include "Game.h"
 #include "GameState.h"
+#include "Position.h"
 #include "Rules.h"
 
 namespace kalvado::test {

@@ -116,7 +116,7 @@ protected:
     static QPoint widgetPoint(int x, int y) { return {x + 2, y + 2}; }
     static QPoint cellPoint(int col, int row)
     {
-        const QPoint c = BoardSurface::discCentre(col, row);
+        const QPoint c = DiscCentre(col, row);
         return widgetPoint(c.x(), c.y());
     }
 
@@ -139,7 +139,7 @@ protected:
     {
         for (int col = 0; col < 8; ++col)
             for (int row = 0; row < 8; ++row) {
-                const QPoint c = BoardSurface::discCentre(col, row);
+                const QPoint c = DiscCentre(col, row);
                 const Cell cell = w->state().Board(col, row);
                 const QRgb expected = cell == BLACK ? qRgb(0, 0, 0) : cell == WHITE ? qRgb(255, 255, 255)
                                                                                      : background.pixel(c);

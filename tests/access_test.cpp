@@ -10,8 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "Accessibility.h"
+#include "Announcer.h"
 #include "BoardSurface.h"
+#include "Position.h"
 #include "WindowFixture.h"
 
 using namespace kalvado;
@@ -103,7 +107,7 @@ TEST_F(KeyboardTest, TheCursorIsDrawnOverThePictureOnlyForKeyboardUse)
     keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}); // (3,3), black
     const QImage withCursor = board().grab().toImage();
     EXPECT_EQ(board().picture(), picture) << "never drawn into the picture";
-    const QRect cell = BoardSurface::cellRect(3, 3).translated(2, 2);
+    const QRect cell = CellRect(3, 3).translated(2, 2);
     int changed = 0;
     for (int y = 0; y < plain.height(); ++y)
         for (int x = 0; x < plain.width(); ++x)
@@ -169,4 +173,37 @@ TEST_F(KeyboardTest, StatusLineSeparatorAndReadOutHaveTheirRolesAndNames)
         EXPECT_EQ(iface(name)->text(QAccessible::Name), label(name)->text()) << "the value stays the name";
     }
     EXPECT_EQ(iface("Label4")->text(QAccessible::Name), "Mouse Pointer X:");
+}
+
+// A screen reader's hit test names the cell a click at the same spot plays,
+// for every pixel of the surface and its border.
+TEST_F(KeyboardTest, HitTestAndClickNameTheSameCellEverywhere)
+{
+    open();
+    show();
+    std::optional<CellPos> clicked;
+    bool released = false;
+    QObject::connect(&board(), &BoardSurface::mouseReleased, &board(), [&](int, int, float x, float y) {
+        released = true;
+        clicked = CellAt(x, y);
+    });
+    int onCells = 0;
+    for (int y = 0; y < board().height(); ++y)
+        for (int x = 0; x < board().width(); ++x) {
+            const QPointF at(x + 0.5, y + 0.5);
+            QMouseEvent release(QEvent::MouseButtonRelease, at, board().mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                                Qt::NoModifier);
+            released = false;
+            QCoreApplication::sendEvent(&board(), &release);
+            ASSERT_TRUE(released);
+            const QPoint global = board().mapToGlobal(QPoint(x, y));
+            QAccessibleInterface* hit = table()->childAt(global.x(), global.y());
+            QAccessibleInterface* expected = clicked ? table()->tableInterface()->cellAt(clicked->row, clicked->col) : nullptr;
+            ASSERT_EQ(hit, expected) << "at " << x << "," << y;
+            onCells += hit != nullptr;
+        }
+    EXPECT_GT(onCells, 8 * 8 * CELL_SIZE * CELL_SIZE) << "the grid and the strips next to it";
+    const QPoint left = board().mapToGlobal(widgetPoint(5, 100));
+    EXPECT_EQ(table()->childAt(left.x(), left.y()), table()->tableInterface()->cellAt(1, 0))
+        << "left of the grid still plays column 0";
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <optional>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -533,6 +535,58 @@ TEST_F(FlowTest, TurnAfterTheEndOnlyDisablesPassAndAnnouncesAgain)
     game.cmdPass_Click();
     EXPECT_EQ(window.log, (std::vector<std::string>{"Pass off", "box you lost!", "lblInfo=you lost!"}));
     EXPECT_EQ(state.Board, after);
+}
+
+// ---- What each action reports ----------------------------------------------
+
+// Each action's outcome comes back as a value, and the sentence a screen
+// reader hears is made from it, not from the order of drawing calls.
+TEST_F(FlowTest, EachActionReportsWhatItDidAndSaysItOnce)
+{
+    const std::vector<std::string> opening{"BW......", "........", "........", "........",
+                                           "........", "........", "........", "........"};
+    const struct {
+        const char* name;
+        std::function<void()> setUp;
+        std::function<Outcome()> action;
+        std::vector<Placement> placements;
+        std::optional<std::string> status;
+        std::optional<Result> result;
+        std::string said;
+    } cases[] = {
+        {"placement and reply", [&] { load(); newGame(ANSWER_YES); }, [&] { return game.PlaceAt(4, 2); },
+         {{BLACK, 4, 2, 1}, {WHITE, 3, 2, 1}}, "", {},
+         "You played E3 and turned 1. Computer played D3 and turned 1. You 3, computer 3."},
+        {"the same by a release in the cell", [&] { load(); newGame(ANSWER_YES); },
+         [&] { return game.picBoard_MouseUp(1, 0, CellMiddle(4), CellMiddle(2)); },
+         {{BLACK, 4, 2, 1}, {WHITE, 3, 2, 1}}, "", {},
+         "You played E3 and turned 1. Computer played D3 and turned 1. You 3, computer 3."},
+        {"new game as white", [&] { load(); window.answers.push_back(ANSWER_NO); }, [&] { return game.mNewGame_Click(); },
+         {{BLACK, 2, 4, 1}}, "", {}, "New game: you play white. Computer played C5 and turned 1. You 1, computer 4."},
+        {"a pass the computer cannot answer", [&] { setPosition(opening, BLACK); }, [&] { return game.cmdPass_Click(); },
+         {}, COMPUTER_STUCK, {}, COMPUTER_STUCK},
+        {"a placement that ends the game",
+         [&] { setPosition({".BW.....", "........", "........", "........", "........", "........", "........", "........"}, WHITE); },
+         [&] { return game.PlaceAt(0, 0); }, {{WHITE, 0, 0, 1}}, "you win!", Result::HumanWins,
+         "You played A1 and turned 1. You 3, computer 0. you win!"},
+        {"a refused placement", [&] { load(); newGame(ANSWER_YES); }, [&] { return game.PlaceAt(3, 3); }, {}, {}, {}, ""},
+        {"off the board", [&] { load(); newGame(ANSWER_YES); }, [&] { return game.PlaceAt(8, -1); }, {}, {}, {}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        state = GameState{};
+        window = FakeWindow{};
+        c.setUp();
+        window.clearRecords();
+        const Outcome outcome = c.action();
+        EXPECT_EQ(outcome.placements, c.placements);
+        EXPECT_EQ(outcome.status, c.status);
+        EXPECT_EQ(outcome.result, c.result);
+        EXPECT_EQ(outcome.playerTotal, state.PlayerTotal);
+        EXPECT_EQ(Announcement(outcome), c.said);
+        EXPECT_EQ(window.said, c.said.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.said})
+            << "said through the window once, and only when there is something to say";
+    }
 }
 
 // ---- Whole games ------------------------------------------------------------

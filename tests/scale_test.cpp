@@ -62,7 +62,7 @@ std::vector<std::pair<QRgb, int>> runs(const QImage& p, int fixed, bool horizont
 std::map<std::pair<int, int>, QRgb> discPixels(const QImage& p, int col, int row)
 {
     const qreal r = p.devicePixelRatio();
-    const QPoint c = BoardSurface::discCentre(col, row);
+    const QPoint c = DiscCentre(col, row);
     const int cx = static_cast<int>(std::floor((c.x() + 0.5) * r)), cy = static_cast<int>(std::floor((c.y() + 0.5) * r));
     const int reach = static_cast<int>(std::ceil(25 * r));
     std::map<std::pair<int, int>, QRgb> out;

@@ -115,7 +115,7 @@ protected:
         // Corners of cells (no disc reaches them) and the margins.
         std::vector<QPoint> points{{5, 5}, {5, 470}, {475, 200}, {240, 475}};
         for (int k = 0; k < 8; ++k)
-            points.push_back(BoardSurface::cellRect(k, (k * 3) % 8).topLeft() + QPoint(5, 5));
+            points.push_back(CellRect(k, (k * 3) % 8).topLeft() + QPoint(5, 5));
         for (QPoint p : points)
             EXPECT_EQ(px(p.x(), p.y()), image.rect().contains(p) ? image.pixel(p) : blank) << p.x() << "," << p.y();
         EXPECT_EQ(board().picture().size(), QSize(480, 480));
@@ -175,7 +175,7 @@ TEST_P(BadSkinFile, EndsInTheImageShownOrTheFallbackNeverACrash)
         for (int row = 0; row < 8; ++row) {
             const Cell cell = w->state().Board(col, row);
             if (cell != EMPTY) {
-                const QPoint c = BoardSurface::discCentre(col, row);
+                const QPoint c = DiscCentre(col, row);
                 EXPECT_EQ(px(c.x(), c.y()), cell == BLACK ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
             }
         }

@@ -64,4 +64,12 @@ QCursor LoadCursorFile(const QString& path)
     return QCursor(QPixmap::fromImage(image), hotX, hotY);
 }
 
+QIcon LoadWindowIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QString(":/images/kalvado-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace kalvado

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QIcon>
 #include <QIODevice>
 #include <QImage>
 #include <QString>
@@ -22,5 +23,8 @@ QImage LoadBoardImage(QIODevice& device);
 
 // A cursor from a .cur file, with the hot spot the file gives.
 QCursor LoadCursorFile(const QString& path);
+
+// The window icon at all its sizes.
+QIcon LoadWindowIcon();
 
 } // namespace kalvado

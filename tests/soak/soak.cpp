@@ -6,8 +6,11 @@
 //
 // Prints the figures; exits 1 when memory grew beyond noise or a game broke.
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QMouseEvent>
+#include <QPushButton>
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +21,7 @@
 
 #include "../OffscreenApp.h"
 #include "../Placements.h"
+#include "BoardSurface.h"
 #include "frmGame.h"
 
 using namespace kalvado;
@@ -32,6 +36,21 @@ long residentKiB()
     statm >> pages >> resident;
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
+
+// The window's own controls, as a player uses them.
+struct Controls {
+    frmGame& window;
+    void trigger(const char* action) { window.findChild<QAction*>(action)->trigger(); }
+    void pass() { window.findChild<QPushButton*>("cmdPass")->click(); }
+    void release(float x, float y)
+    {
+        auto* board = window.findChild<BoardSurface*>("picBoard");
+        const QPointF at = QPointF(x, y) + QPointF(board->contentsRect().topLeft());
+        QMouseEvent event(QEvent::MouseButtonRelease, at, board->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(board, &event);
+    }
+};
 
 } // namespace
 
@@ -50,6 +69,7 @@ int main(int argc, char** argv)
                    });
     window.show();
     const GameState& state = window.state();
+    Controls controls{window};
 
     const long warmUp = std::max(1L, games / 50);
     long startKiB = 0, placements = 0, ended = 0;
@@ -57,26 +77,25 @@ int main(int argc, char** argv)
         if (game == warmUp)
             startKiB = residentKiB();
         if (game % 97 == 0)
-            window.mBoard_Click(1 + percent(rng) % 3);
-        window.mNewGame_Click();
+            controls.trigger(("mBoard_" + std::to_string(1 + percent(rng) % 3)).c_str());
+        controls.trigger("mNewGame");
         for (int action = 0; action < 400 && !state.GameOver; ++action) {
             const int roll = percent(rng);
             if (roll < 5) {
-                window.cmdPass_Click();
+                controls.pass();
                 continue;
             }
             if (roll < 12) {
-                window.picBoard_MouseUp(1, 0, static_cast<float>(percent(rng) * 5 - 10),
-                                        static_cast<float>(percent(rng) * 5 - 10));
+                controls.release(static_cast<float>(percent(rng) * 5 - 10), static_cast<float>(percent(rng) * 5 - 10));
                 continue;
             }
             const auto legal = LegalPlacements(state);
             if (legal.empty()) {
-                window.cmdPass_Click();
+                controls.pass();
                 continue;
             }
             const auto [col, row] = legal[static_cast<std::size_t>(percent(rng)) % legal.size()];
-            window.picBoard_MouseUp(1, 0, CellMiddle(col), CellMiddle(row));
+            controls.release(CellMiddle(col), CellMiddle(row));
             ++placements;
         }
         ended += state.GameOver;

@@ -3,8 +3,6 @@
 #include <QString>
 #include <QWidget>
 
-class QAccessibleInterface;
-
 namespace kalvado {
 
 // Says a text to assistive technology without showing anything: a
@@ -15,18 +13,20 @@ class Announcer : public QWidget {
 
 public:
     explicit Announcer(QWidget* parent = nullptr);
+    // Said at once while the window is active (or not shown at all), else
+    // as soon as it is active again: a screen reader drops what comes from
+    // a window between a box closing and the window's activation.
     void announce(const QString& text);
     const QString& text() const { return m_text; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void say(const QString& text);
+
     QString m_text;
+    QString m_pending;
 };
-
-// The board as a table of 8 x 8 named cells, the status line as a status
-// bar, the separator as a separator. Installed once, before the window.
-void InstallAccessibility();
-
-// "C5": the column letter and the row number, row 1 at the top.
-QString CellName(int col, int row);
 
 } // namespace kalvado

@@ -6,7 +6,10 @@
 
 #include <array>
 
+#include "Announcer.h"
 #include "BoardSurface.h"
+#include "Outcome.h"
+#include "Position.h"
 
 namespace kalvado {
 
@@ -39,7 +42,7 @@ public:
         default: return QAccessibleWidget::text(t);
         }
     }
-    int childCount() const override { return BOARD_SIZE * BOARD_SIZE; }
+    int childCount() const override { return CELL_COUNT; }
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override
     {
@@ -53,15 +56,17 @@ public:
         if (!board()->hasFocus())
             return nullptr;
         const QPoint c = board()->cursorCell();
-        return child(c.y() * BOARD_SIZE + c.x());
+        return child(cellIndex(c.x(), c.y()));
     }
+    // The cell a click at that point of the screen would play.
     QAccessibleInterface* childAt(int x, int y) const override
     {
-        const QPoint local = board()->mapFromGlobal(QPoint(x, y)) - board()->contentsRect().topLeft();
-        const int col = (local.x() - BOARD_ORIGIN) / CELL_SIZE, row = (local.y() - BOARD_ORIGIN) / CELL_SIZE;
-        if (local.x() < BOARD_ORIGIN || local.y() < BOARD_ORIGIN || !onBoard(col, row))
+        const QPoint local = board()->mapFromGlobal(QPoint(x, y));
+        if (!board()->rect().contains(local))
             return nullptr;
-        return child(row * BOARD_SIZE + col);
+        const QPointF p = board()->toPicture(local);
+        const auto cell = CellAt(static_cast<float>(p.x()), static_cast<float>(p.y()));
+        return cell ? child(cellIndex(cell->col, cell->row)) : nullptr;
     }
     void* interface_cast(QAccessible::InterfaceType t) override
     {
@@ -75,7 +80,7 @@ public:
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override
     {
-        return onBoard(column, row) ? child(row * BOARD_SIZE + column) : nullptr;
+        return onBoard(column, row) ? child(cellIndex(column, row)) : nullptr;
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
@@ -96,7 +101,7 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
-    mutable std::array<QAccessibleInterface*, BOARD_SIZE * BOARD_SIZE> m_cells{};
+    mutable std::array<QAccessibleInterface*, CELL_COUNT> m_cells{};
 };
 
 class BoardCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
@@ -120,13 +125,13 @@ public:
         if (t != QAccessible::Name)
             return {};
         const Cell cell = m_table->board()->cellContent(m_col, m_row);
-        return CellName(m_col, m_row) + ", " + (cell == BLACK ? "black" : cell == WHITE ? "white" : "empty");
+        return QString::fromStdString(CellName(m_col, m_row)) + ", " + (cell == BLACK ? "black" : cell == WHITE ? "white" : "empty");
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override
     {
         BoardSurface* board = m_table->board();
-        const QRect local = BoardSurface::cellRect(m_col, m_row).translated(board->contentsRect().topLeft());
+        const QRect local = CellRect(m_col, m_row).translated(board->contentsRect().topLeft());
         return {board->mapToGlobal(local.topLeft()), local.size()};
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
@@ -220,26 +225,6 @@ QAccessibleInterface* factory(const QString& key, QObject* object)
 
 } // namespace
 
-Announcer::Announcer(QWidget* parent)
-    : QWidget(parent)
-{
-    setObjectName("announcer");
-    setFixedSize(0, 0);
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void Announcer::announce(const QString& text)
-{
-    if (text.isEmpty())
-        return;
-    m_text = text;
-    QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&nameChanged);
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
-}
-
 void InstallAccessibility()
 {
     static const bool installed = [] {
@@ -247,11 +232,6 @@ void InstallAccessibility()
         return true;
     }();
     (void)installed;
-}
-
-QString CellName(int col, int row)
-{
-    return QString(QChar('A' + col)) + QString::number(row + 1);
 }
 
 } // namespace kalvado

@@ -32,6 +32,12 @@ struct EdgeColours {
 
 // Draws the edge into the image, clipped to it. Raised: light along the top
 // and left, shadow along the bottom and right; sunken: the other way round.
+// The rectangle is in logical pixels; an image of another device pixel
+// ratio gets every line in whole device pixels, all of one width.
 void DrawEdge(QImage& image, const RECT& rc, std::uint32_t edge, std::uint32_t flags, const EdgeColours& colours);
+
+// Lines one logical pixel wide are this many device pixels wide: the same
+// for every line, at least one, growing with the ratio.
+int DeviceLineWidth(qreal ratio);
 
 } // namespace kalvado
