@@ -70,7 +70,7 @@ git clone --quiet --no-local "$PWD" "$root/src"
 git -C "$root/src" checkout --quiet --detach "$commit"
 
 run_in() { # user command
-    chroot --userspec="$1" "$root" /usr/bin/env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$2" LANG=C.UTF-8 \
+    chroot --userspec="$1" "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME="$2" LANG=C.UTF-8 \
         TERM=dumb /bin/bash -c "$3"
 }
 status=0

@@ -10,10 +10,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QAction>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -23,16 +19,15 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <stdexcept>
-#include <string>
 #include <vector>
 
 #include "BoardSurface.h"
 #include "frmGame.h"
+#include "support/Product.h"
 
 namespace kalvado::test {
 
-inline const QString NO_SKIN = "No source skin, default is use, you can't change skin.";
+inline const QString NO_SKIN = NO_SKIN_TEXT;
 
 struct RecordedBox {
     QString text;
@@ -43,7 +38,7 @@ struct RecordedBox {
 
 inline QString sourcePath(const QString& relative)
 {
-    return QDir(QStringLiteral(KALVADO_SOURCE_DIR)).filePath(relative);
+    return SourcePath(relative);
 }
 
 inline QImage fileImage(const QString& path)
@@ -113,7 +108,7 @@ protected:
     QMenu* menu(const char* name) const { return control<QMenu>(name); }
     BoardSurface& board() const { return *control<BoardSurface>("picBoard"); }
     QRgb px(int x, int y) { return board().picture().pixel(x, y); }
-    static QPoint widgetPoint(int x, int y) { return {x + 2, y + 2}; }
+    static QPoint widgetPoint(int x, int y) { return {x + SURFACE_BORDER, y + SURFACE_BORDER}; }
     static QPoint cellPoint(int col, int row)
     {
         const QPoint c = DiscCentre(col, row);

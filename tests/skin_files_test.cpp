@@ -16,6 +16,7 @@
 
 #include "Images.h"
 #include "WindowFixture.h"
+#include "support/SkinBytes.h"
 
 using namespace kalvado;
 using namespace kalvado::test;
@@ -41,22 +42,6 @@ QImage pattern(int size)
     return image;
 }
 
-QByteArray shippedJpeg()
-{
-    QFile f(sourcePath("pic/Board2.jpg"));
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-QByteArray hugeHeaderJpeg()
-{
-    QByteArray jpeg = shippedJpeg();
-    const int sof = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
-    qToBigEndian<quint16>(60000, jpeg.data() + sof + 5);
-    qToBigEndian<quint16>(60000, jpeg.data() + sof + 7);
-    return jpeg;
-}
-
 struct SkinFile {
     const char* name;
     // Puts the bad file (or folder) in place of the skin at the path.
@@ -78,17 +63,9 @@ const std::vector<SkinFile>& skinFiles()
 {
     static const std::vector<SkinFile> files{
         {"empty", [](const QString& p) { writeBytes(p, {}); }, {}},
-        {"truncated_jpeg", [](const QString& p) { writeBytes(p, shippedJpeg().left(9000)); }, {}},
-        {"random_bytes",
-         [](const QString& p) {
-             std::mt19937 rng(11);
-             QByteArray junk(6000, '\0');
-             for (char& c : junk)
-                 c = static_cast<char>(rng());
-             writeBytes(p, junk);
-         },
-         {}},
-        {"jpeg_header_claims_60000_square", [](const QString& p) { writeBytes(p, hugeHeaderJpeg()); }, {}},
+        {"truncated_jpeg", [](const QString& p) { writeBytes(p, ShippedSkinBytes().left(9000)); }, {}},
+        {"random_bytes", [](const QString& p) { writeBytes(p, JunkBytes(6000, 11)); }, {}},
+        {"jpeg_header_claims_60000_square", [](const QString& p) { writeBytes(p, HugeHeaderJpeg()); }, {}},
         {"folder_named_like_the_file",
          [](const QString& p) {
              QFile::remove(p);
@@ -257,6 +234,6 @@ bool refusedWithinMemory(QByteArray data)
 TEST(LoadBoardImage, RefusesAGiantHeaderWithoutAllocatingIt)
 {
     testing::FLAGS_gtest_death_test_style = "threadsafe";
-    const QByteArray huge = hugeHeaderJpeg();
+    const QByteArray huge = HugeHeaderJpeg();
     EXPECT_EXIT(std::_Exit(refusedWithinMemory(huge) ? 0 : 1), testing::ExitedWithCode(0), "");
 }

@@ -29,6 +29,7 @@
 #include "Placements.h"
 #include "Rules.h"
 #include "WindowFixture.h"
+#include "support/SkinBytes.h"
 #include "frmGame.h"
 
 using namespace kalvado;
@@ -338,14 +339,10 @@ TEST_F(WindowTest, MissingPicFolderFallsBackEverywhere)
 
 TEST_F(WindowTest, UnreadableSkinFilesFallBackLikeMissingOnes)
 {
-    std::mt19937 rng(3);
-    QByteArray junk(5000, '\0');
-    for (char& c : junk)
-        c = static_cast<char>(rng());
     QFile::remove(skinFile(1));
     QFile one(skinFile(1));
     ASSERT_TRUE(one.open(QIODevice::WriteOnly));
-    one.write(junk);
+    one.write(JunkBytes(5000, 3));
     one.close();
     QFile::remove(skinFile(2));
     QFile(skinFile(2)).open(QIODevice::WriteOnly); // empty
@@ -380,9 +377,8 @@ TEST_F(WindowTest, SkinFileRemovedAfterStartUpCostsOnlyTheImageAtNewGame)
 TEST(LoadBoardImage, ReadsWhatCanBeShownAndRefusesTheRest)
 {
     QTemporaryDir dir;
-    QFile source(sourcePath("pic/Board2.jpg"));
-    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-    const QByteArray jpeg = source.readAll();
+    const QByteArray jpeg = ShippedSkinBytes(2);
+    ASSERT_FALSE(jpeg.isEmpty());
     auto write = [&](const QString& name, const QByteArray& data) {
         QFile f(dir.filePath(name));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
@@ -395,10 +391,6 @@ TEST(LoadBoardImage, ReadsWhatCanBeShownAndRefusesTheRest)
         buffer.open(QIODevice::WriteOnly);
         QImage(120, 80, QImage::Format_RGB32).save(&buffer, "PNG");
     }
-    QByteArray huge = jpeg;
-    const int sof = huge.indexOf(QByteArray("\xFF\xC0", 2));
-    qToBigEndian<quint16>(60000, huge.data() + sof + 5);
-    qToBigEndian<quint16>(60000, huge.data() + sof + 7);
 
     EXPECT_EQ(LoadBoardImage(write("whole.jpg", jpeg)).size(), QSize(480, 480));
     EXPECT_EQ(LoadBoardImage(write("png.jpg", png)).size(), QSize(120, 80)) << "read by content, not by name";
@@ -406,7 +398,7 @@ TEST(LoadBoardImage, ReadsWhatCanBeShownAndRefusesTheRest)
     EXPECT_TRUE(LoadBoardImage(write("header.jpg", jpeg.left(200))).isNull());
     EXPECT_TRUE(LoadBoardImage(write("empty.jpg", {})).isNull());
     EXPECT_TRUE(LoadBoardImage(write("text.jpg", "not an image at all")).isNull());
-    EXPECT_TRUE(LoadBoardImage(write("huge.jpg", huge)).isNull()) << "over the allocation limit";
+    EXPECT_TRUE(LoadBoardImage(write("huge.jpg", HugeHeaderJpeg())).isNull()) << "over the allocation limit";
     EXPECT_TRUE(LoadBoardImage(dir.filePath("missing.jpg")).isNull());
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.jpg"));
     EXPECT_TRUE(LoadBoardImage(dir.filePath("folder.jpg")).isNull());

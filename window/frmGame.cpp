@@ -10,6 +10,7 @@
 #include "Accessibility.h"
 #include "Announcer.h"
 #include "BoardCursor.h"
+#include "ClientArea.h"
 #include "CloseRequests.h"
 #include "FormFonts.h"
 #include "Images.h"
@@ -46,7 +47,7 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    ui->centralwidget->setFixedSize(792, 498);
+    ui->centralwidget->setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     applyFormFonts(*ui);
     SetUpReadOut(*ui);

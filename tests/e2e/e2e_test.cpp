@@ -20,6 +20,8 @@
 #include "../BoardPicture.h"
 #include "../FakeWindow.h"
 #include "../Placements.h"
+#include "../support/Product.h"
+#include "../support/ScreenBoard.h"
 #include "Game.h"
 #include "Rules.h"
 #include "XSession.h"
@@ -30,8 +32,6 @@ using namespace kalvado::test;
 
 namespace {
 
-const std::string MAIN_TITLE = "Pennalt (Black and White)";
-
 std::string env(const char* name, const std::string& fallback)
 {
     const char* value = std::getenv(name);
@@ -41,11 +41,6 @@ std::string env(const char* name, const std::string& fallback)
 std::string gameBinary()
 {
     return env("KALVADO_E2E_BIN", KALVADO_BUILD_BIN);
-}
-
-QImage sourceImage(const QString& relative)
-{
-    return QImage(QDir(KALVADO_SOURCE_DIR).filePath(relative)).convertToFormat(QImage::Format_RGB32);
 }
 
 // One running game window and the model of what it must show.
@@ -78,17 +73,10 @@ public:
     // Answers every box the model expects, in order, checking its title.
     void answerBoxes(const std::vector<Box>& boxes, std::vector<int> answers = {})
     {
-        for (const Box& box : boxes) {
-            const std::string title = box.title.empty() ? "Kalvado" : box.title;
+        for (const auto& [title, key] : BoxAnswers(boxes, std::move(answers))) {
             const Window shown = m_x.waitWindow(title);
-            ASSERT_NE(shown, 0u) << "no box titled \"" << title << "\" for \"" << box.text << "\"";
-            int answer = ANSWER_OK;
-            if (box.style & Style::YesNo) {
-                ASSERT_FALSE(answers.empty());
-                answer = answers.front();
-                answers.erase(answers.begin());
-            }
-            m_x.key(shown, answer == ANSWER_NO ? "Escape" : "Return");
+            ASSERT_NE(shown, 0u) << "no box titled \"" << title << "\"";
+            m_x.key(shown, key);
             ASSERT_TRUE(m_x.waitFor([&] { return m_x.findWindow(title) != shown; }, 5000)) << title << " stays";
         }
     }
@@ -112,14 +100,14 @@ public:
 
     void clickCell(int col, int row, int button = 1)
     {
-        clickPicture({57 * col + 41, 57 * row + 41}, button);
+        clickPicture(DiscCentre(col, row), button);
     }
 
     void pass()
     {
         m_model.clearRecords();
         m_game.cmdPass_Click();
-        m_x.click(m_clientOrigin + QPoint(520 + 36, 464 + 12));
+        clickButton("cmdPass");
         answerBoxes(m_model.boxes);
     }
 
@@ -133,11 +121,11 @@ public:
             keys += "Down ";
         m_x.key(m_window, keys + "Return");
         if (!loads)
-            answerBoxes({{"No source skin, default is use, you can't change skin.", Style::Information, "No skin source"}});
+            answerBoxes({{NO_SKIN_TEXT, Style::Information, NO_SKIN_TITLE}});
         m_skin = skin;
     }
 
-    void clickButton(QPoint centre) { m_x.click(m_clientOrigin + centre); }
+    void clickButton(const char* name) { m_x.click(m_clientOrigin + FormGeometry(name).center()); }
 
     // The keyboard alone: arrows from where the cell cursor stands, then
     // Return; Alt+P for Pass.
@@ -184,7 +172,8 @@ public:
     QImage windowShot()
     {
         const QImage shot = m_x.grab();
-        return shot.copy(QRect(m_clientOrigin - QPoint(0, m_menuHeight), QSize(792, 498 + m_menuHeight)));
+        const QSize client = QSize(CLIENT_WIDTH, CLIENT_HEIGHT);
+        return shot.copy(QRect(m_clientOrigin - QPoint(0, m_menuHeight), client + QSize(0, m_menuHeight)));
     }
 
 private:
@@ -197,53 +186,50 @@ private:
     // stand on the screen instead of guessing it.
     void locateBoard()
     {
-        const QPoint windowOrigin = m_x.origin(m_window);
-        bool found = m_x.waitFor(
-            [&] {
-                const QImage shot = m_x.grab();
-                for (int menu = 0; menu <= 60; ++menu) {
-                    const QPoint o = windowOrigin + QPoint(18, menu + 10);
-                    bool match = true;
-                    for (QPoint p : {QPoint(100, 100), QPoint(300, 150), QPoint(150, 400), QPoint(5, 5)})
-                        match = match && shot.pixel(o + p) == m_skin.pixel(p);
-                    if (match) {
-                        m_menuHeight = menu;
-                        m_boardOrigin = o;
-                        m_clientOrigin = windowOrigin + QPoint(0, menu);
-                        return true;
-                    }
-                }
-                return false;
-            },
-            5000);
-        ASSERT_TRUE(found) << "the skin is nowhere on the screen";
+        const QPoint top = m_x.origin(m_window) + PictureInClient();
+        std::optional<QPoint> found;
+        ASSERT_TRUE(m_x.waitFor([&] { return (found = FindPicture(m_x.grab(), m_skin, QRect(top, QSize(1, 61)))).has_value(); },
+                                5000))
+            << "the skin is nowhere on the screen";
+        m_menuHeight = found->y() - top.y();
+        m_boardOrigin = *found;
+        m_clientOrigin = m_x.origin(m_window) + QPoint(0, m_menuHeight);
     }
 
     std::string compare(const QImage& shot) const
     {
-        const QRgb light = at(shot, 30, 12);
-        const QRgb shadow = at(shot, 30, 68);
+        const int last = CELL_SIZE - 1;
+        const int frameEnd = FRAME_LEFT + FRAME_SIZE - 1;
+        const QRgb light = at(shot, BOARD_ORIGIN + 18, BOARD_ORIGIN);
+        const QRgb shadow = at(shot, BOARD_ORIGIN + 18, BOARD_ORIGIN + last);
         if (light == shadow || qGray(light) <= qGray(shadow))
             return "grid edges lack their light and shadow";
-        for (int k = 0; k < 8; ++k)
-            for (int j = 0; j < 8; ++j) {
-                const int first = 12 + 57 * k, last = 68 + 57 * k, mid = 32 + 57 * j;
-                if (at(shot, mid, first) != light || at(shot, first, mid) != light || at(shot, mid, last) != shadow
-                    || at(shot, last, mid) != shadow)
+        for (int k = 0; k < BOARD_SIZE; ++k)
+            for (int j = 0; j < BOARD_SIZE; ++j) {
+                const QRect cell = CellRect(j, k);
+                const int mid = cell.left() + 20;
+                if (at(shot, mid, cell.top()) != light || at(shot, cell.top(), mid) != light
+                    || at(shot, mid, cell.top() + last) != shadow || at(shot, cell.top() + last, mid) != shadow)
                     return "grid line wrong near cell " + std::to_string(j) + "," + std::to_string(k);
             }
         for (int i = 20; i < 460; i += 41) {
-            if (at(shot, i, 10) != shadow || at(shot, 10, i) != shadow || at(shot, i, 469) != light
-                || at(shot, 469, i) != light)
+            if (at(shot, i, FRAME_LEFT) != shadow || at(shot, FRAME_LEFT, i) != shadow || at(shot, i, frameEnd) != light
+                || at(shot, frameEnd, i) != light)
                 return "frame wrong at " + std::to_string(i);
-            if (at(shot, i, 11) != m_skin.pixel(i, 11) || at(shot, 468, i) != m_skin.pixel(468, i))
-                return "rows 11 and 468 must stay untouched at " + std::to_string(i);
+            if (at(shot, i, FRAME_LEFT + 1) != m_skin.pixel(i, FRAME_LEFT + 1)
+                || at(shot, frameEnd - 1, i) != m_skin.pixel(frameEnd - 1, i))
+                return "the frame's inner rows must stay untouched at " + std::to_string(i);
         }
-        for (int col = 0; col < 8; ++col)
-            for (int row = 0; row < 8; ++row) {
-                const int cx = 57 * col + 41, cy = 57 * row + 41;
+        const BoardCells shown = ShownDiscs(shot, m_boardOrigin);
+        if (shown != m_state.Board)
+            return "the discs shown are\n" + pictureOf(shown) + "the model's\n" + pictureOf(m_state.Board);
+        // A disc fills its cell out to its radius; an empty cell shows the skin.
+        for (int col = 0; col < BOARD_SIZE; ++col)
+            for (int row = 0; row < BOARD_SIZE; ++row) {
+                const QPoint c = DiscCentre(col, row);
                 const Cell cell = m_state.Board(col, row);
-                for (QPoint p : {QPoint(cx, cy), QPoint(cx - 20, cy), QPoint(cx + 20, cy), QPoint(cx, cy - 20)}) {
+                for (QPoint d : {QPoint(-DISC_RADIUS, 0), QPoint(DISC_RADIUS, 0), QPoint(0, -DISC_RADIUS)}) {
+                    const QPoint p = c + d;
                     const QRgb expected = cell == BLACK   ? qRgb(0, 0, 0)
                                           : cell == WHITE ? qRgb(255, 255, 255)
                                                           : m_skin.pixel(p);
@@ -290,11 +276,11 @@ TEST_F(EndToEnd, APlayerPlaysAWholeGameWithEveryControl)
     player.expectStartUp(false);
     const pid_t game = x.start({gameBinary()});
     ASSERT_GT(game, 0);
-    const Window window = x.waitWindow(MAIN_TITLE, 10000);
-    ASSERT_NE(window, 0u) << "no window titled exactly \"" << MAIN_TITLE << "\"";
+    const Window window = x.waitWindow(MainTitle(), 10000);
+    ASSERT_NE(window, 0u) << "no window titled exactly \"" << MainTitle() << "\"";
     for (const auto& [id, title] : x.topLevelTitles())
         EXPECT_EQ(title.find("Kalvado"), std::string::npos) << "stray window " << title;
-    const QImage skin1 = sourceImage("pic/Board1.jpg");
+    const QImage skin1 = SourceImage("pic/Board1.jpg");
     player.attach(window, skin1);
     player.expectBoard("start-up");
 
@@ -313,7 +299,7 @@ TEST_F(EndToEnd, APlayerPlaysAWholeGameWithEveryControl)
     player.pass();
     player.expectBoard("pass at the start");
 
-    player.switchSkin(2, sourceImage("pic/Board2.jpg"), true);
+    player.switchSkin(2, SourceImage("pic/Board2.jpg"), true);
     player.expectBoard("skin switched to Light Wood");
 
     int moves = 0;
@@ -331,7 +317,7 @@ TEST_F(EndToEnd, APlayerPlaysAWholeGameWithEveryControl)
     }
     ASSERT_TRUE(player.model().GameOver) << "the game reached its result box";
 
-    player.clickButton({616 + 36, 464 + 12});
+    player.clickButton("cmdAbout");
     player.answerBoxes({{"", Style::Information, "About Pennalt"}});
 
     // Ctrl+F4 and No: everything stays.
@@ -340,7 +326,7 @@ TEST_F(EndToEnd, APlayerPlaysAWholeGameWithEveryControl)
     player.expectBoard("exit answered no");
     ASSERT_TRUE(x.running(game));
 
-    player.clickButton({704 + 36, 464 + 12});
+    player.clickButton("cmdExit");
     player.answerBoxes({{"Exit game?", Style::Question + Style::YesNo, ""}}, {ANSWER_YES});
     int code = -1;
     EXPECT_TRUE(x.waitExit(game, 10000, &code)) << "Exit answered Yes ends the program";
@@ -354,15 +340,15 @@ TEST_F(EndToEnd, TheCloseBoxEndsTheProgramWithoutAQuestion)
     for (const bool boxOpen : {false, true}) {
         SCOPED_TRACE(boxOpen ? "with a box open" : "with no box open");
         const pid_t game = x.start({gameBinary()});
-        const Window window = x.waitWindow(MAIN_TITLE, 10000);
+        const Window window = x.waitWindow(MainTitle(), 10000);
         ASSERT_NE(window, 0u);
         Player player(x, exeDir());
         player.expectStartUp(false);
-        player.attach(window, sourceImage("pic/Board1.jpg"));
+        player.attach(window, SourceImage("pic/Board1.jpg"));
         player.newGame(ANSWER_YES);
         player.clickCell(4, 2);
         if (boxOpen) {
-            x.click(player.boardOrigin() + QPoint(57 * 4 + 41, 57 * 2 + 41)); // occupied now
+            x.click(player.boardOrigin() + DiscCentre(4, 2)); // occupied now
             ASSERT_NE(x.waitWindow("Oop!!!"), 0u);
         }
         x.sendClose(window);
@@ -386,19 +372,19 @@ TEST_F(EndToEnd, WithoutThePicFolderTheBoxComesFirstAndTheBuiltInImageServes)
 
     const Window box = x.waitWindow("No skin source", 10000);
     ASSERT_NE(box, 0u);
-    EXPECT_EQ(x.findWindow(MAIN_TITLE), 0u) << "the box comes before the window";
+    EXPECT_EQ(x.findWindow(MainTitle()), 0u) << "the box comes before the window";
     x.key(box, "Return");
-    const Window window = x.waitWindow(MAIN_TITLE, 10000);
+    const Window window = x.waitWindow(MainTitle(), 10000);
     ASSERT_NE(window, 0u);
 
     Player player(x, dir.path().toStdString());
     player.expectStartUp(true);
-    player.attach(window, sourceImage("window/images/default.jpg"));
+    player.attach(window, SourceImage("window/images/default.jpg"));
     player.expectBoard("built-in image at start-up");
     player.newGame(ANSWER_YES);
     player.clickCell(4, 2);
     player.expectBoard("playing on the built-in image");
-    player.switchSkin(3, sourceImage("window/images/default.jpg"), false);
+    player.switchSkin(3, SourceImage("window/images/default.jpg"), false);
     player.expectBoard("a failed switch keeps the built-in image");
     x.stop(game);
 }
@@ -413,9 +399,9 @@ TEST_F(EndToEnd, AWholeGameWithKeysAloneAndTheBoardAsATableOverATSPI)
     Player player(x, exeDir());
     player.expectStartUp(false);
     const pid_t game = x.start({gameBinary()});
-    const Window window = x.waitWindow(MAIN_TITLE, 10000);
+    const Window window = x.waitWindow(MainTitle(), 10000);
     ASSERT_NE(window, 0u);
-    player.attach(window, sourceImage("pic/Board1.jpg"));
+    player.attach(window, SourceImage("pic/Board1.jpg"));
     player.newGame(ANSWER_YES);
     player.expectBoard("new game by keys");
 
@@ -444,26 +430,6 @@ TEST_F(EndToEnd, AWholeGameWithKeysAloneAndTheBoardAsATableOverATSPI)
     x.stop(game);
 }
 
-namespace {
-
-// Where the starting position's two black discs are on the screen: the
-// middle of all pure black pixels in the rows of the board they stand in.
-std::optional<QPointF> blackDiscsMiddle(const QImage& shot, QPoint client, double scale)
-{
-    const QRect area(client + QPoint(static_cast<int>(18 * scale), static_cast<int>(150 * scale)),
-                     QSize(static_cast<int>(480 * scale), static_cast<int>(250 * scale)));
-    QRect found;
-    for (int y = area.top(); y <= area.bottom() && y < shot.height(); ++y)
-        for (int x = area.left(); x <= area.right() && x < shot.width(); ++x)
-            if ((shot.pixel(x, y) & 0xffffff) == 0)
-                found |= QRect(x, y, 1, 1);
-    if (found.isEmpty())
-        return std::nullopt;
-    return QRectF(found).center();
-}
-
-} // namespace
-
 // At fractional and whole scales a click at a cell's centre on the screen
 // plays that cell, and the discs appear where the model puts them.
 TEST_F(EndToEnd, ClicksPlayTheirCellsAtEveryScale)
@@ -473,7 +439,7 @@ TEST_F(EndToEnd, ClicksPlayTheirCellsAtEveryScale)
     for (const double scale : {1.5, 2.0}) {
         SCOPED_TRACE(scale);
         const pid_t game = x.start({"env", "QT_SCALE_FACTOR=" + std::to_string(scale), gameBinary()});
-        const Window window = x.waitWindow(MAIN_TITLE, 10000);
+        const Window window = x.waitWindow(MainTitle(), 10000);
         ASSERT_NE(window, 0u);
         GameState state;
         FakeWindow model;
@@ -481,17 +447,21 @@ TEST_F(EndToEnd, ClicksPlayTheirCellsAtEveryScale)
         flow.frmGame_Load();
         flow.mNewGame_Click();
         x.key(window, "F2");
-        const Window question = x.waitWindow("Kalvado");
+        const Window question = x.waitWindow(APP_TITLE);
         ASSERT_NE(question, 0u);
         x.key(question, "Return");
-        ASSERT_TRUE(x.waitGone("Kalvado"));
+        ASSERT_TRUE(x.waitGone(APP_TITLE));
 
         // The two black discs' middle is the picture's (241, 241); from it
         // every cell's centre follows.
         std::optional<QPointF> middle;
-        ASSERT_TRUE(x.waitFor([&] { return (middle = blackDiscsMiddle(x.grab(), x.origin(window), scale)).has_value(); },
-                              4000));
-        const QPointF origin = *middle - QPointF(241, 241) * scale;
+        // The band of the board's rows 3 and 4.
+        const QPoint client = x.origin(window);
+        const QRect band(client + QPoint(static_cast<int>(PictureInClient().x() * scale), static_cast<int>(150 * scale)),
+                         QSize(static_cast<int>(SURFACE_SIZE * scale), static_cast<int>(250 * scale)));
+        ASSERT_TRUE(x.waitFor([&] { return (middle = BlackDiscsMiddle(x.grab(), band)).has_value(); }, 4000));
+        // (Each disc's centre pixel has its middle half a pixel further on.)
+        const QPointF origin = *middle - (QPointF(DiscCentre(3, 3) + DiscCentre(4, 4)) / 2 + QPointF(0.5, 0.5)) * scale;
         auto onScreen = [&](int col, int row) {
             return (origin + QPointF(CellMiddle(col) + 0.5, CellMiddle(row) + 0.5) * scale).toPoint();
         };
@@ -500,24 +470,12 @@ TEST_F(EndToEnd, ClicksPlayTheirCellsAtEveryScale)
             ASSERT_TRUE(cell.has_value());
             flow.picBoard_MouseUp(1, 0, CellMiddle(cell->first), CellMiddle(cell->second));
             x.click(onScreen(cell->first, cell->second));
-            const bool same = x.waitFor(
-                [&] {
-                    const QImage shot = x.grab();
-                    for (int col = 0; col < 8; ++col)
-                        for (int row = 0; row < 8; ++row) {
-                            const QRgb p = shot.pixel(onScreen(col, row)) & 0xffffff;
-                            const Cell shown = p == 0 ? BLACK : p == 0xffffff ? WHITE : EMPTY;
-                            if (shown != state.Board(col, row))
-                                return false;
-                        }
-                    return true;
-                },
-                4000);
+            const bool same = x.waitFor([&] { return ShownDiscs(x.grab(), onScreen) == state.Board; }, 4000);
             ASSERT_TRUE(same) << "after move " << move << " the screen is not the model's board:\n"
                               << pictureOf(state.Board);
         }
         x.stop(game);
-        ASSERT_TRUE(x.waitGone(MAIN_TITLE));
+        ASSERT_TRUE(x.waitGone(MainTitle()));
     }
 }
 
@@ -539,14 +497,14 @@ TEST_F(EndToEnd, FindsItsSkinsInAnOddFolderAndThroughALink)
     for (const QString& program : {folder + "/kalvado", dir.filePath("bin/kalvado")}) {
         SCOPED_TRACE(program.toStdString());
         const pid_t game = x.start({program.toStdString()});
-        const Window window = x.waitWindow(MAIN_TITLE, 10000);
+        const Window window = x.waitWindow(MainTitle(), 10000);
         ASSERT_NE(window, 0u);
         EXPECT_EQ(x.findWindow("No skin source"), 0u);
         Player player(x, folder.toStdString());
         player.expectStartUp(false);
-        player.attach(window, sourceImage("pic/Board1.jpg"));
+        player.attach(window, SourceImage("pic/Board1.jpg"));
         player.expectBoard("skin 1 found");
-        player.switchSkin(2, sourceImage("pic/Board2.jpg"), true);
+        player.switchSkin(2, SourceImage("pic/Board2.jpg"), true);
         player.expectBoard("skin 2 found");
         x.sendClose(window);
         int code = -1;

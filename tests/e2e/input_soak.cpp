@@ -24,14 +24,18 @@
 #include <thread>
 #include <vector>
 
+#include "../BoardPicture.h"
+#include "../support/Product.h"
+#include "../support/ScreenBoard.h"
 #include "XSession.h"
 
+using namespace kalvado;
 using namespace kalvado::e2e;
+using namespace kalvado::test;
 
 namespace {
 
-const std::string MAIN_TITLE = "Pennalt (Black and White)";
-const std::set<std::string> BOX_TITLES{"Kalvado", "Oop!!!", "you win", "you lost", "About Pennalt",
+const std::set<std::string> BOX_TITLES{APP_TITLE, "Oop!!!", "you win", "you lost", "About Pennalt",
                                         "No game define!", "No skin source"};
 const std::vector<std::string> KEYS{"F2",   "alt+p", "alt+a",  "alt+e", "ctrl+F4", "alt+g", "alt+o",  "Up",
                                     "Down", "Left",  "Right",  "space", "Return",  "KP_Enter", "Escape", "Tab"};
@@ -86,6 +90,7 @@ int main(int argc, char** argv)
     Window window = 0;
     QRect frame; // the window on the screen
     QPoint board; // the board picture's top-left pixel on the screen
+    const QImage skin = SourceImage("pic/Board1.jpg");
 
     std::optional<int> ended; // the program's exit status, once it has ended
     auto alive = [&] {
@@ -97,24 +102,17 @@ int main(int argc, char** argv)
     auto start = [&]() -> bool {
         ended.reset();
         game = x.start({KALVADO_BUILD_BIN});
-        window = x.waitWindow(MAIN_TITLE, 10000);
+        window = x.waitWindow(MainTitle(), 10000);
         if (!window)
             return false;
         pause(300);
-        frame = QRect(x.origin(window), QSize(792, 560));
-        // The board's picture begins 18, 10 into the client area, below the
-        // menu bar: found by its empty grid's first light line.
-        const QImage shot = x.grab();
-        for (int menu = 0; menu < 60; ++menu) {
-            const QPoint o = frame.topLeft() + QPoint(18, 10 + menu);
-            if (shot.pixel(o + QPoint(30, 12)) == shot.pixel(o + QPoint(12, 30))
-                && shot.pixel(o + QPoint(30, 12)) != shot.pixel(o + QPoint(30, 68))
-                && shot.pixel(o + QPoint(30, 11)) != shot.pixel(o + QPoint(30, 12))) {
-                board = o;
-                return true;
-            }
-        }
-        return false;
+        // The client area and a menu bar's height or so above it.
+        frame = QRect(x.origin(window), QSize(CLIENT_WIDTH, CLIENT_HEIGHT) + QSize(0, 62));
+        // The board's picture, below the menu bar; a new program shows skin 1.
+        const auto found = FindPicture(x.grab(), skin, QRect(frame.topLeft() + PictureInClient(), QSize(1, 61)));
+        if (found)
+            board = *found;
+        return found.has_value();
     };
     if (!start()) {
         std::printf("the game did not start\n");
@@ -179,13 +177,8 @@ int main(int argc, char** argv)
             pause(400);
             if (openBoxes().empty() && alive()) {
                 const QImage shot = x.grab();
-                int black = 0, white = 0;
-                for (int col = 0; col < 8; ++col)
-                    for (int row = 0; row < 8; ++row) {
-                        const QRgb p = shot.pixel(board + QPoint(57 * col + 41, 57 * row + 41)) & 0xffffff;
-                        black += p == 0;
-                        white += p == 0xffffff;
-                    }
+                const BoardCells shown = ShownDiscs(shot, board);
+                const int black = countCells(shown, BLACK), white = countCells(shown, WHITE);
                 const Totals t = totalsFrom(x.accessibilityTree(game));
                 if (openBoxes().empty() && alive()) {
                     ++checks;

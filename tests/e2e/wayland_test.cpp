@@ -20,6 +20,8 @@
 #include "../BoardPicture.h"
 #include "../FakeWindow.h"
 #include "../Placements.h"
+#include "../support/Product.h"
+#include "../support/ScreenBoard.h"
 #include "Game.h"
 #include "XSession.h"
 
@@ -28,35 +30,6 @@ using namespace kalvado::e2e;
 using namespace kalvado::test;
 
 namespace {
-
-QImage sourceImage(const QString& relative)
-{
-    return QImage(QDir(KALVADO_SOURCE_DIR).filePath(relative)).convertToFormat(QImage::Format_RGB32);
-}
-
-// Where the picture of the board (its top-left pixel) is on the screen,
-// found by the skin's own pixels away from the grid and the discs.
-std::optional<QPoint> findPicture(const QImage& shot, const QImage& skin)
-{
-    const QPoint probes[] = {{100, 100}, {300, 150}, {150, 400}, {5, 5}, {470, 30}};
-    for (int y = 0; y + 480 <= shot.height(); ++y)
-        for (int x = 0; x + 480 <= shot.width(); ++x) {
-            bool match = true;
-            for (const QPoint& p : probes)
-                if (shot.pixel(x + p.x(), y + p.y()) != skin.pixel(p)) {
-                    match = false;
-                    break;
-                }
-            if (match)
-                return QPoint(x, y);
-        }
-    return std::nullopt;
-}
-
-QPoint cellCentre(int col, int row)
-{
-    return {57 * col + 41, 57 * row + 41};
-}
 
 std::string readAll(const QString& path)
 {
@@ -100,30 +73,18 @@ TEST(Wayland, AWholeGameAsANativeWaylandClient)
                                 sanitizer + "WAYLAND_DISPLAY=" + socket + " QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 exec "
                                     + std::string(KALVADO_BUILD_BIN) + " 2>" + log.toStdString()});
     ASSERT_GT(game, 0);
-    const QImage skin = sourceImage("pic/Board1.jpg");
+    const QImage skin = SourceImage("pic/Board1.jpg");
     std::optional<QPoint> picture;
-    ASSERT_TRUE(XSession::waitFor([&] { return (picture = findPicture(x.grab(), skin)).has_value(); }, 10000))
+    ASSERT_TRUE(XSession::waitFor([&] { return (picture = FindPicture(x.grab(), skin, x.grab().rect())).has_value(); }, 10000))
         << "the board is nowhere on weston's screen";
 
     GameState state;
     FakeWindow model;
     Game flow(state, model, "/nowhere");
     flow.frmGame_Load();
-    auto boardShown = [&] {
-        return XSession::waitFor(
-            [&] {
-                const QImage shot = x.grab();
-                for (int col = 0; col < 8; ++col)
-                    for (int row = 0; row < 8; ++row) {
-                        const QRgb p = shot.pixel(*picture + cellCentre(col, row)) & 0xffffff;
-                        const Cell shown = p == 0 ? BLACK : p == 0xffffff ? WHITE : EMPTY;
-                        if (shown != state.Board(col, row))
-                            return false;
-                    }
-                return true;
-            },
-            5000);
-    };
+    auto boardShown = [&] { return XSession::waitFor([&] { return ShownDiscs(x.grab(), *picture) == state.Board; }, 5000); };
+    // The buttons, where the form puts them beside the picture.
+    auto button = [&](const char* name) { return *picture - PictureInClient() + FormGeometry(name).center(); };
     // Weston gives the keyboard to the window clicked, and to a box when it
     // opens. A box is known by the protocol log: its window gets a title when
     // it opens and is destroyed when it closes.
@@ -145,11 +106,11 @@ TEST(Wayland, AWholeGameAsANativeWaylandClient)
     };
     // `titled`: how many windows had been given a title before the input
     // that opens the box.
-    auto answerBox = [&](const char* key, int titled) {
+    auto answerBox = [&](const BoxAnswer& answer, int titled) {
         const int gone = toplevels(".destroy()");
         EXPECT_TRUE(XSession::waitFor([&] { return toplevels(".set_title(") > titled; }, 5000)) << "no box opened";
         usleep(200 * 1000); // mapped and given the keyboard
-        x.xdotool(std::string("key ") + key);
+        x.xdotool(std::string("key ") + answer.key);
         EXPECT_TRUE(XSession::waitFor([&] { return toplevels(".destroy()") > gone; }, 5000)) << "the box stays";
     };
 
@@ -160,16 +121,17 @@ TEST(Wayland, AWholeGameAsANativeWaylandClient)
         x.moveTo(at);
         x.click(at);
     };
-    click(*picture + QPoint(470, 470)); // the strip beyond the grid: no move
+    click(*picture + QPoint(SURFACE_SIZE - 10, SURFACE_SIZE - 10)); // the strip beyond the grid: no move
+    model.clearRecords();
     flow.mNewGame_Click();
     int titled = toplevels(".set_title(");
     x.xdotool("key F2");
-    answerBox("Return", titled);
+    answerBox(BoxAnswers(model.boxes).at(0), titled);
     ASSERT_TRUE(boardShown()) << "New Game";
 
     // The board cursor is back once the box has gone: its disc sits right of
     // and below the arrow's tip.
-    const QPoint empty = *picture + cellCentre(0, 0) - QPoint(15, 15);
+    const QPoint empty = *picture + DiscCentre(0, 0) - QPoint(15, 15);
     x.moveTo(empty);
     x.moveTo(empty + QPoint(1, 1));
     EXPECT_TRUE(XSession::waitFor([&] { return (x.grab().pixel(empty + QPoint(1 + 18, 1 + 19)) & 0xffffff) == 0; }, 3000))
@@ -181,22 +143,23 @@ TEST(Wayland, AWholeGameAsANativeWaylandClient)
         titled = toplevels(".set_title(");
         if (const auto cell = FirstLegalPlacement(state)) {
             flow.picBoard_MouseUp(1, 0, CellMiddle(cell->first), CellMiddle(cell->second));
-            click(*picture + cellCentre(cell->first, cell->second));
+            click(*picture + DiscCentre(cell->first, cell->second));
         } else {
             flow.cmdPass_Click();
-            click(*picture + QPoint(538, 466));
+            click(button("cmdPass"));
         }
-        for (std::size_t i = 0; i < model.boxes.size(); ++i)
-            answerBox("Return", titled + static_cast<int>(i));
-        x.moveTo(*picture + QPoint(470, 470)); // weston draws the cursor into the screen
+        const auto answers = BoxAnswers(model.boxes);
+        for (std::size_t i = 0; i < answers.size(); ++i)
+            answerBox(answers[i], titled + static_cast<int>(i));
+        x.moveTo(*picture + QPoint(SURFACE_SIZE - 10, SURFACE_SIZE - 10)); // weston draws the cursor into the screen
         ASSERT_TRUE(boardShown()) << "move " << ++moves << ":\n" << pictureOf(state.Board);
     }
     ASSERT_TRUE(state.GameOver);
     const std::string result = state.PlayerTotal < state.ComputerTotal ? "you lost" : "you win";
 
     titled = toplevels(".set_title(");
-    click(*picture + QPoint(722, 466)); // Exit
-    answerBox("Return", titled);
+    click(button("cmdExit"));
+    answerBox({APP_TITLE, "Return"}, titled); // Yes
     int code = -1;
     EXPECT_TRUE(x.waitExit(game, 10000, &code)) << "Exit answered Yes ends the program";
     EXPECT_EQ(code, 0);

@@ -24,16 +24,6 @@ QImage scaledSmoothly(const QImage& image, qreal ratio)
 
 } // namespace
 
-QRect CellRect(int col, int row)
-{
-    return {BOARD_ORIGIN + CELL_SIZE * col, BOARD_ORIGIN + CELL_SIZE * row, CELL_SIZE, CELL_SIZE};
-}
-
-QPoint DiscCentre(int col, int row)
-{
-    return {CELL_SIZE * col + DISC_OFFSET, CELL_SIZE * row + DISC_OFFSET};
-}
-
 BoardRaster::BoardRaster(std::function<QColor()> windowColour)
     : m_windowColour(std::move(windowColour))
     , m_picture(SURFACE_SIZE, SURFACE_SIZE, QImage::Format_RGB32)

@@ -8,24 +8,11 @@
 #include <functional>
 #include <vector>
 
+#include "BoardGeometry.h"
 #include "GameState.h"
 #include "Module1.h"
-#include "Position.h"
 
 namespace kalvado {
-
-constexpr int SURFACE_SIZE = 480;
-constexpr int DISC_RADIUS = 20;
-// A disc is centred one pixel right of and below its cell's middle pixel.
-constexpr int DISC_OFFSET = BOARD_ORIGIN + CELL_SIZE / 2 + 1;
-// The sunken frame runs two pixels outside the grid on every side.
-constexpr int FRAME_MARGIN = 2;
-constexpr int FRAME_LEFT = BOARD_ORIGIN - FRAME_MARGIN;
-constexpr int FRAME_SIZE = BOARD_SIZE * CELL_SIZE + 2 * FRAME_MARGIN;
-
-// A cell of the board and its disc's centre, in the surface's pixels.
-QRect CellRect(int col, int row);
-QPoint DiscCentre(int col, int row);
 
 // The board's retained picture: a background image, the grid and the discs,
 // in device pixels. At a ratio of 1 every pixel is set by hand, exactly; at

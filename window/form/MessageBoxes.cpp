@@ -6,8 +6,6 @@
 
 namespace kalvado {
 
-const char* const APP_TITLE = "Kalvado";
-
 int ShowMessageBox(QWidget* parent, const QString& text, int style, const QString& title)
 {
     QMessageBox box(parent);

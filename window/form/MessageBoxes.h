@@ -9,7 +9,7 @@ class QWidget;
 namespace kalvado {
 
 // Every box that gives no title of its own shows the application's.
-extern const char* const APP_TITLE;
+inline constexpr char APP_TITLE[] = "Kalvado";
 
 // Shows a message box and returns the button code; tests put in their own.
 using MsgBoxFunction = std::function<int(QWidget* parent, const QString& text, int style, const QString& title)>;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+
+#include "GameState.h"
+#include "Position.h"
+
+namespace kalvado {
+
+// Where things stand on the board surface, in its logical pixels.
+constexpr int SURFACE_SIZE = 480;
+constexpr int DISC_RADIUS = 20;
+// A disc is centred one pixel right of and below its cell's middle pixel.
+constexpr int DISC_OFFSET = BOARD_ORIGIN + CELL_SIZE / 2 + 1;
+// The sunken frame runs two pixels outside the grid on every side.
+constexpr int FRAME_MARGIN = 2;
+constexpr int FRAME_LEFT = BOARD_ORIGIN - FRAME_MARGIN;
+constexpr int FRAME_SIZE = BOARD_SIZE * CELL_SIZE + 2 * FRAME_MARGIN;
+
+// The sunken border the form gives the surface around its picture.
+constexpr int SURFACE_BORDER = 2;
+
+// A cell of the board and its disc's centre, in the surface's pixels.
+constexpr QRect CellRect(int col, int row)
+{
+    return {BOARD_ORIGIN + CELL_SIZE * col, BOARD_ORIGIN + CELL_SIZE * row, CELL_SIZE, CELL_SIZE};
+}
+constexpr QPoint DiscCentre(int col, int row)
+{
+    return {CELL_SIZE * col + DISC_OFFSET, CELL_SIZE * row + DISC_OFFSET};
+}
+
+} // namespace kalvado
