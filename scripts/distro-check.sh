@@ -69,9 +69,10 @@ echo "== clone of $commit"
 git clone --quiet --no-local "$PWD" "$root/src"
 git -C "$root/src" checkout --quiet --detach "$commit"
 
-run_in() { # user command
-    chroot --userspec="$1" "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME="$2" LANG=C.UTF-8 \
-        TERM=dumb /bin/bash -c "$3"
+run_in() { # user home command: with the PATH Debian gives root or a user
+    local path=/usr/local/bin:/usr/bin:/bin:/usr/games
+    [ "$1" = 0:0 ] && path=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
+    chroot --userspec="$1" "$root" /usr/bin/env -i PATH="$path" HOME="$2" LANG=C.UTF-8 TERM=dumb /bin/bash -c "$3"
 }
 status=0
 if [ "$as" = root ]; then
