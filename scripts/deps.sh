@@ -34,6 +34,7 @@ testing=(
     "command -v dbus-daemon && command -v dbus-send|dbus"
     "test -x /usr/libexec/at-spi-bus-launcher|at-spi2-core"
     "/usr/bin/python3 -c 'import gi'|python3-gi"
+    "command -v orca|orca"
     "test -f /usr/lib/x86_64-linux-gnu/girepository-1.0/Atspi-2.0.typelib || test -n \"\$(find /usr/lib -name 'Atspi-2.0.typelib' 2>/dev/null)\"|gir1.2-atspi-2.0"
     "test -n \"\$(find /usr/lib/*/qt6/plugins/platforms -name 'libqwayland-generic.so' 2>/dev/null)\"|qt6-wayland"
     "has_font 'DejaVu Sans'|fonts-dejavu-core"

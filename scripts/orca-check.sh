@@ -1,36 +1,177 @@
 #!/usr/bin/env bash
-# Plays a few moves with the keyboard while the Orca screen reader listens,
-# on a private X server and D-Bus session, and prints what Orca would have
-# said (from its debug log). Needs Debian's orca and dbus-x11 packages. Not
-# part of the test command, which checks the same through Qt's
-# accessibility API and AT-SPI instead.
+# Plays the game with the keyboard while the Orca screen reader listens, on
+# a private X server and D-Bus session, and checks what Orca says (from its
+# debug log) against the lines a blind player must hear: a new game, the
+# cursor's moves, a placement with the computer's reply, an occupied cell's
+# box, a Where Am I and its double press (which place nothing), a pass and
+# the result box. Each step waits for its lines, so a slower or faster
+# Orca only changes how long it takes. Needs Debian's orca, xvfb, xdotool
+# and dbus.
 #   bash scripts/orca-check.sh [program]     (default build/dev/kalvado)
+# Prints the lines heard and "N passed, N failed"; fails on the first line
+# missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/dev/kalvado}
+for tool in orca Xvfb xdotool dbus-daemon; do
+    command -v "$tool" >/dev/null || { echo "orca-check needs $tool"; exit 2; }
+done
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID"; rm -rf "$work"' EXIT
-display=:$((100 + RANDOM % 800))
-Xvfb "$display" -screen 0 1800x1200x24 -nolisten tcp >/dev/null 2>&1 &
-sleep 1
-export DISPLAY=$display XDG_RUNTIME_DIR=$work HOME=$work
-eval "$(dbus-launch --sh-syntax)"
+dbus_pid=""
+cleanup() {
+    kill $(jobs -p) 2>/dev/null || true
+    [ -n "$dbus_pid" ] && kill "$dbus_pid" 2>/dev/null
+    [ -n "${ORCA_CHECK_LOG:-}" ] && cp "$log" "$ORCA_CHECK_LOG"
+    rm -rf "$work"
+}
+trap cleanup EXIT
+started=$(date +%s)
+
+Xvfb -displayfd 3 -screen 0 1800x1200x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=:$(head -n 1 "$work/display") XDG_RUNTIME_DIR=$work HOME=$work
+{ read -r DBUS_SESSION_BUS_ADDRESS; read -r dbus_pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+export DBUS_SESSION_BUS_ADDRESS
 # The accessibility bus runs before any program, as in a desktop session.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
-orca --debug-file="$work/orca.log" --replace >/dev/null 2>&1 &
-sleep 6
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>/dev/null &
-sleep 3
-window=$(xdotool search --name "Pennalt" | head -n 1)
+# Speech is only logged (no sound card here: speech-dispatcher would hang).
+log=$work/orca.log
+# A cell is read alone, not with its whole row (Orca's default in tables of
+# the desktop), so that each move says one line.
+mkdir -p "$work/prefs"
+cat >"$work/prefs/user-settings.conf" <<'JSON'
+{"general": {"readFullRowInGUITable": false, "activeProfile": ["Default", "default"],
+             "startingProfile": ["Default", "default"]},
+ "profiles": {"default": {"profile": ["Default", "default"], "readFullRowInGUITable": false}},
+ "keybindings": {}, "pronunciations": {}}
+JSON
+# Orca writes its debug log block by block; read as it goes, it must come a
+# line at a time.
+mkdir -p "$work/py"
+cat >"$work/py/sitecustomize.py" <<'PY'
+import builtins
+import os
+
+_open = builtins.open
+
+
+def _line_buffered(file, mode="r", *args, **kwargs):
+    if file == os.environ.get("ORCA_CHECK_DEBUG_FILE") and "w" in mode and not args and "buffering" not in kwargs:
+        kwargs["buffering"] = 1
+    return _open(file, mode, *args, **kwargs)
+
+
+builtins.open = _line_buffered
+PY
+PYTHONPATH=$work/py ORCA_CHECK_DEBUG_FILE=$log orca --user-prefs "$work/prefs" --disable speech --disable braille --disable braille-monitor --disable main-window --disable splash-window \
+    --debug-file="$log" --replace >/dev/null 2>&1 &
+
+# What Orca said, a line each (Orca 43 puts the voice's settings after it).
+heard() { grep -a "SPEECH OUTPUT: '" "$log" 2>/dev/null | sed -E "s/^.*SPEECH OUTPUT: '//; s/'(\{.*\})? *$//" || true; }
+finish() {
+    echo "orca-check: $(orca --version 2>/dev/null | head -n 1), $(( $(date +%s) - started )) s"
+    echo "$((1 - $1)) passed, $1 failed"
+    exit "$1"
+}
+seen=0 # lines of what was heard already matched
+# expect LINE...: each line (an extended regular expression that must match
+# a whole spoken line) is heard in this order after what was matched before,
+# within 15 s; else the check ends there, failed.
+expect() {
+    local want at
+    for want in "$@"; do
+        for _ in $(seq 150); do
+            at=$(heard | tail -n +"$((seen + 1))" | grep -n -x -E -m 1 -- "$want" | cut -d: -f1 || true)
+            [ -n "$at" ] && break
+            sleep 0.1
+        done
+        if [ -z "$at" ]; then
+            echo "FAILED: not heard: $want"
+            echo "--- heard since the last match:"
+            heard | tail -n +"$((seen + 1))"
+            finish 1
+        fi
+        heard | tail -n +"$((seen + 1))" | head -n "$at" | sed 's/^/   /'
+        seen=$((seen + at))
+    done
+}
+# refuse FROM PATTERN: nothing heard between line FROM and the last match
+# matches it.
+refuse() {
+    if heard | head -n "$seen" | tail -n +"$(($1 + 1))" | grep -q -E -- "$2"; then
+        echo "FAILED: heard what must not be said: $2"
+        finish 1
+    fi
+}
+keys() { xdotool key --delay 120 "$@"; }
 # Without a window manager the game window is given the focus back by hand
 # after each box closes, as a desktop's window manager does.
-press() { xdotool key "$@"; sleep 1.5; }
-answer() { xdotool key "$@"; sleep 1; xdotool windowfocus "$window"; sleep 1.5; }
-xdotool windowfocus --sync "$window"; sleep 1
-press F2                     # "New game! You go first?"
-answer Return                # Yes
-press Right Right Right Right Down Down
-press Return                 # E3
-press Return                 # E3 again: occupied
-answer Return                # the box's OK
-grep -o "SPEECH OUTPUT: .*" "$work/orca.log" | sed "s/{'established'.*//"
+refocus() { xdotool windowfocus "$window"; }
+# Orca speaks the board and the cell under the cursor when the board has the
+# focus again, and only after that takes its keys.
+on_board() { expect "Board\." "table with 8 rows 8 columns\.?" "$1\."; }
+
+check() {
+    # Orca listens once it has registered for focus events.
+    for _ in $(seq 300); do
+        grep -q "registering listener for: focus:" "$log" 2>/dev/null && break
+        sleep 0.1
+    done
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>/dev/null &
+    window=""
+    for _ in $(seq 200); do
+        window=$(xdotool search --name "^Pennalt \(Black and White\)$" 2>/dev/null | head -n 1 || true)
+        [ -n "$window" ] && break
+        sleep 0.05
+    done
+    [ -n "$window" ] || { echo "FAILED: no game window"; finish 1; }
+    xdotool windowfocus --sync "$window"
+    expect "Pennalt \(Black and White\) frame\."
+    on_board "A1, empty"
+
+    echo "== new game"
+    keys F2
+    expect "New game! You go first\?"
+    keys Return
+    refocus
+    expect "notification New game: you play black\."
+    on_board "A1, empty"
+
+    echo "== the cursor"
+    keys Right Right Right Right
+    expect "B1, empty\." "C1, empty\." "D1, empty\." "E1, empty\."
+    keys Down
+    expect "E2, empty\."
+    keys Down
+    expect "E3, empty\."
+
+    echo "== a placement and the reply"
+    keys Return
+    expect "notification You played E3 and turned 1\. Computer played D3 and turned 1\. You 3, computer 3\."
+
+    echo "== an occupied cell"
+    keys space
+    expect "alert Oop!!!\.?" "Already occupied!"
+    keys Return
+    refocus
+    on_board "E3, black"
+
+    echo "== Where Am I, once and twice (the keypad's Enter): nothing is placed"
+    whereAmI=$seen
+    keys KP_Enter
+    expect ".*E3, black.*"
+    xdotool key --delay 60 KP_Enter KP_Enter
+    expect ".*E3, black.*"
+
+    echo "== a pass"
+    keys alt+p
+    expect "notification Computer played F3 and turned 2\. You 1, computer 6\."
+    refuse "$whereAmI" "Oop!!!|Already occupied|You played|Invalid position"
+
+    echo "== the result"
+    keys alt+p
+    expect "alert you lost\.?" "you lost!"
+    keys Return
+}
+check
+finish 0

@@ -22,7 +22,7 @@ if command -v clang++ >/dev/null; then
     cmake --preset clang >/dev/null
     cmake --build --preset clang -j "$jobs"
     # The real program under X is played by the dev and asan runs already.
-    ctest --preset clang -j "$jobs" -E '^(e2e|e2e_installed|soak|wayland|input_soak)$'
+    ctest --preset clang -j "$jobs" -E '^(e2e|e2e_installed|soak|wayland|input_soak|orca)$'
 else
     skipped+=("the clang build (no clang++)")
 fi

@@ -4,13 +4,16 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
+#include <random>
 
 #include "Accessibility.h"
 #include "Announcer.h"
@@ -89,7 +92,21 @@ TEST_F(KeyboardTest, ArrowsMoveTheCursorWithinTheBoardAndKeysPlayWhereItStands)
     keys({Qt::Key_Return}); // (4,2): the opening placement
     EXPECT_EQ(w->state().Board(4, 2), BLACK);
     EXPECT_EQ(w->state().Board(3, 2), WHITE) << "the computer replied";
-    keys({Qt::Key_Enter}); // the keypad's Enter on the same, now occupied, cell
+    // The screen reader's keys do nothing here: the keypad's Enter (Orca's
+    // Where Am I, once or twice), keypad arrows, Insert and Caps Lock chords.
+    const GameState before = w->state();
+    QTest::keyClick(&board(), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(&board(), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(&board(), Qt::Key_Left, Qt::KeypadModifier);
+    for (Qt::Key reader : {Qt::Key_Insert, Qt::Key_CapsLock}) {
+        QTest::keyPress(&board(), reader);
+        keys({Qt::Key_Space, Qt::Key_Return, Qt::Key_Down});
+        QTest::keyRelease(&board(), reader);
+    }
+    EXPECT_EQ(w->state().Board, before.Board);
+    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(board().cursorCell(), QPoint(4, 2));
+    keys({Qt::Key_Space}); // the same, now occupied, cell
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes.back().text, "Already occupied!");
     EXPECT_EQ(board().cursorCell(), QPoint(4, 2)) << "the cursor stays after a placement and a box";
@@ -206,4 +223,148 @@ TEST_F(KeyboardTest, HitTestAndClickNameTheSameCellEverywhere)
     const QPoint left = board().mapToGlobal(widgetPoint(5, 100));
     EXPECT_EQ(table()->childAt(left.x(), left.y()), table()->tableInterface()->cellAt(1, 0))
         << "left of the grid still plays column 0";
+}
+
+namespace {
+
+// Everything a client can reach from the window: the objects of the tree,
+// every cell, and the stand-in for cells off the board.
+std::vector<QAccessibleInterface*> everyObject(QAccessibleInterface* root)
+{
+    std::vector<QAccessibleInterface*> all{root};
+    for (std::size_t i = 0; i < all.size(); ++i)
+        for (int c = 0; c < all[i]->childCount(); ++c)
+            if (QAccessibleInterface* child = all[i]->child(c))
+                all.push_back(child);
+    return all;
+}
+
+} // namespace
+
+// Any process on the session bus may ask any object anything, with any
+// numbers: it gets an answer (empty where the question makes no sense), and
+// the game, its boxes and its window stay as they were. The questions are
+// asked the way Qt's AT-SPI bridge asks them, which reads a table's cell
+// without checking it.
+TEST_F(KeyboardTest, AnyQuestionWithAnyArgumentsGetsAnAnswerAndChangesNothing)
+{
+    open();
+    show();
+    newGame(ANSWER_YES);
+    keys({Qt::Key_Right});
+    const GameState before = w->state();
+    const std::size_t boxesBefore = boxes.size();
+    std::mt19937 rng(16);
+    std::vector<int> values{std::numeric_limits<int>::min(), -1, 0, 7, 8, 64, std::numeric_limits<int>::max()};
+    for (int i = 0; i < 24; ++i)
+        values.push_back(static_cast<int>(rng()));
+    const std::vector<QAccessibleInterface*> objects = everyObject(QAccessible::queryAccessibleInterface(w.get()));
+    ASSERT_GT(objects.size(), 64u);
+    for (QAccessibleInterface* o : objects) {
+        SCOPED_TRACE(o->text(QAccessible::Name).toStdString());
+        for (int t = QAccessible::Name; t <= QAccessible::UserText; t = t == QAccessible::Accelerator ? QAccessible::UserText : t + 1)
+            (void)o->text(static_cast<QAccessible::Text>(t));
+        (void)o->rect();
+        (void)o->state();
+        for (int a : values) {
+            // (The bridge answers a negative child index itself: the
+            // toolkit's own menus would read one out of bounds.)
+            if (a >= 0)
+                (void)o->child(a);
+            for (int b : {values[0], -1, 8, values[6], a})
+                (void)o->childAt(a, b);
+        }
+        if (QAccessibleTableInterface* table = o->tableInterface()) {
+            for (int a : values) {
+                (void)table->rowDescription(a);
+                (void)table->columnDescription(a);
+                (void)table->isRowSelected(a);
+                EXPECT_FALSE(table->selectRow(a) || table->selectColumn(a) || table->unselectRow(a));
+                for (int b : values) {
+                    QAccessibleInterface* cell = table->cellAt(a, b);
+                    ASSERT_NE(cell, nullptr) << a << "," << b;
+                    QAccessibleTableCellInterface* c = cell->tableCellInterface();
+                    ASSERT_NE(c, nullptr) << a << "," << b;
+                    (void)(c->rowExtent() + c->columnExtent() + c->rowIndex() + c->columnIndex() + c->isSelected());
+                    (void)cell->text(QAccessible::Name);
+                    (void)o->indexOfChild(cell);
+                }
+            }
+        }
+        if (QAccessibleTableCellInterface* c = o->tableCellInterface())
+            (void)(c->rowExtent() + c->columnExtent() + c->rowIndex() + c->columnIndex() + c->isSelected()
+                   + c->columnHeaderCells().size() + c->rowHeaderCells().size());
+        if (QAccessibleTextInterface* text = o->textInterface()) {
+            for (int a : values) {
+                int start = 0, end = 0;
+                (void)text->characterRect(a);
+                (void)text->attributes(a, &start, &end);
+                (void)text->selection(a, &start, &end);
+                (void)text->offsetAtPoint(QPoint(a, a));
+                for (int boundary = QAccessible::CharBoundary; boundary <= QAccessible::NoBoundary; ++boundary) {
+                    const auto type = static_cast<QAccessible::TextBoundaryType>(boundary);
+                    (void)text->textAtOffset(a, type, &start, &end);
+                    (void)text->textBeforeOffset(a, type, &start, &end);
+                    (void)text->textAfterOffset(a, type, &start, &end);
+                }
+                for (int b : {values[0], -1, 8, values[6]})
+                    (void)text->text(a, b);
+            }
+        }
+        if (QAccessibleActionInterface* action = o->actionInterface()) {
+            for (const QString& name : {QString(), QString("no such action"), QString(QChar(0xFFFF)).repeated(3)}) {
+                action->doAction(name);
+                (void)action->keyBindingsForAction(name);
+                (void)action->localizedActionName(name);
+            }
+            (void)action->actionNames();
+        }
+    }
+    EXPECT_EQ(w->state().Board, before.Board);
+    EXPECT_EQ(w->state().PlayerTotal, before.PlayerTotal);
+    EXPECT_EQ(boxes.size(), boxesBefore) << "no box";
+}
+
+// Switch access and voice control play a cell with its action, by the same
+// road as a click: the same boxes, the computer's reply, and never inside
+// an open box. The buttons' press actions act at once, as their keys do.
+TEST_F(KeyboardTest, CellsArePlayedAndButtonsPressedThroughTheirActions)
+{
+    open();
+    show();
+    auto cell = [&](int col, int row) { return table()->tableInterface()->cellAt(row, col)->actionInterface(); };
+    ASSERT_NE(cell(4, 2), nullptr);
+    EXPECT_EQ(cell(4, 2)->actionNames(), QStringList{"Place disc"});
+    EXPECT_EQ(table()->tableInterface()->cellAt(8, 0)->actionInterface(), nullptr) << "nothing to play off the board";
+    cell(4, 2)->doAction("Place disc");
+    EXPECT_TRUE(boxes.empty()) << "ignored before a game, as a click is";
+
+    newGame(ANSWER_YES);
+    cell(4, 2)->doAction("Place disc");
+    EXPECT_EQ(w->state().Board(4, 2), BLACK);
+    EXPECT_EQ(w->state().Board(3, 2), WHITE) << "the computer replied";
+    cell(4, 2)->doAction("Place disc");
+    EXPECT_EQ(boxes.back().text, "Already occupied!");
+    cell(0, 0)->doAction("Place disc");
+    EXPECT_EQ(boxes.back().text, "Invalid position!");
+
+    QAccessibleInterface* about = QAccessible::queryAccessibleInterface(button("cmdAbout"));
+    QAccessibleInterface* pass = QAccessible::queryAccessibleInterface(button("cmdPass"));
+    EXPECT_EQ(about->text(QAccessible::Name), "About");
+    EXPECT_EQ(pass->text(QAccessible::Accelerator), "Alt+P");
+    const std::size_t shown = boxes.size();
+    // A box stays open for a while; actions that come meanwhile are refused.
+    boxOpenMs = 150;
+    QTimer::singleShot(50, [&] {
+        pass->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        cell(5, 5)->doAction("Place disc");
+    });
+    about->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(boxes.size(), shown + 1) << "About's box at once, and nothing inside it";
+    EXPECT_EQ(boxes.back().title, "About Pennalt");
+    EXPECT_EQ(mostOpenBoxes, 1);
+    EXPECT_EQ(w->state().Board(5, 5), EMPTY);
+    const int computerBefore = w->state().ComputerTotal;
+    pass->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_GT(w->state().ComputerTotal, computerBefore) << "Pass pressed: the computer placed at once";
 }

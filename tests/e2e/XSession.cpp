@@ -316,9 +316,10 @@ bool XSession::startAccessibility()
            == 0;
 }
 
-std::string XSession::accessibilityTree(pid_t pid)
+std::string XSession::accessibilityClient(const std::string& script, pid_t pid)
 {
-    const std::string command = "/usr/bin/python3 " KALVADO_SOURCE_DIR "/tests/e2e/atspi_tree.py " + std::to_string(pid);
+    const std::string command =
+        "/usr/bin/python3 " KALVADO_SOURCE_DIR "/tests/e2e/" + script + " " + std::to_string(pid) + " 2>&1";
     std::string out;
     if (FILE* tree = popen(command.c_str(), "r")) {
         char buffer[4096];

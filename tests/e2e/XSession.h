@@ -61,7 +61,10 @@ public:
     // after this expose their accessibility tree there.
     bool startAccessibility();
     // The tree of a program's accessible objects, "role|name|children" a line.
-    std::string accessibilityTree(pid_t pid);
+    std::string accessibilityTree(pid_t pid) { return accessibilityClient("atspi_tree.py", pid); }
+    // What one of the AT-SPI client scripts beside this file prints about a
+    // program.
+    std::string accessibilityClient(const std::string& script, pid_t pid);
 
     static bool waitFor(const std::function<bool()>& done, int timeoutMs);
 

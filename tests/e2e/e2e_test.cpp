@@ -389,6 +389,35 @@ TEST_F(EndToEnd, WithoutThePicFolderTheBoxComesFirstAndTheBuiltInImageServes)
     x.stop(game);
 }
 
+// A careless or hostile client on the session bus calls every method of
+// the game's accessible objects with extreme numbers: the program lives and
+// answers, and neither its game nor its boxes change.
+TEST_F(EndToEnd, AHostileAccessibilityClientCannotHarmTheGame)
+{
+    if (std::getenv("KALVADO_E2E_BIN"))
+        GTEST_SKIP() << "checked on the build tree's program";
+    ASSERT_TRUE(x.startAccessibility()) << "no D-Bus session or AT-SPI bus";
+    Player player(x, exeDir());
+    player.expectStartUp(false);
+    const pid_t game = x.start({gameBinary()});
+    const Window window = x.waitWindow(MainTitle(), 10000);
+    ASSERT_NE(window, 0u);
+    player.attach(window, SourceImage("pic/Board1.jpg"));
+    player.newGame(ANSWER_YES);
+    player.clickCell(4, 2);
+    player.expectBoard("before the client");
+    ASSERT_TRUE(x.waitFor([&] { return x.accessibilityTree(game).find("table|Board|64") != std::string::npos; }, 10000));
+
+    const std::string said = x.accessibilityClient("atspi_hostile.py", game);
+    EXPECT_NE(said.find("1 passed, 0 failed"), std::string::npos) << said;
+    ASSERT_TRUE(x.running(game)) << said;
+    EXPECT_TRUE(x.answersPing(window, 2000));
+    for (const auto& [id, title] : x.topLevelTitles())
+        EXPECT_EQ(title, MainTitle()) << "a box opened";
+    player.expectBoard("after the client");
+    x.stop(game);
+}
+
 // A whole game with the keyboard alone, and the board as a screen reader
 // finds it over AT-SPI: a table named Board of 64 named cells.
 TEST_F(EndToEnd, AWholeGameWithKeysAloneAndTheBoardAsATableOverATSPI)

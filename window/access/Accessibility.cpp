@@ -2,178 +2,17 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAbstractButton>
 #include <QLabel>
-
-#include <array>
+#include <QRegularExpression>
 
 #include "Announcer.h"
+#include "BoardAccessible.h"
 #include "BoardSurface.h"
-#include "Outcome.h"
-#include "Position.h"
 
 namespace kalvado {
 
 namespace {
-
-class BoardCell;
-
-class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface {
-public:
-    explicit BoardTable(BoardSurface* board)
-        : QAccessibleWidget(board, QAccessible::Table)
-    {
-    }
-    ~BoardTable() override
-    {
-        for (QAccessibleInterface* cell : m_cells)
-            if (cell)
-                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cell));
-    }
-
-    BoardSurface* board() const { return static_cast<BoardSurface*>(widget()); }
-
-    QString text(QAccessible::Text t) const override
-    {
-        switch (t) {
-        case QAccessible::Name: return "Board";
-        case QAccessible::Description:
-            return "Arrow keys move the cell cursor; Space or Return places a disc there. F2 starts a new game, "
-                   "Alt+P passes.";
-        default: return QAccessibleWidget::text(t);
-        }
-    }
-    int childCount() const override { return CELL_COUNT; }
-    QAccessibleInterface* child(int index) const override;
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        for (int i = 0; i < childCount(); ++i)
-            if (m_cells[static_cast<std::size_t>(i)] == child)
-                return i;
-        return -1;
-    }
-    QAccessibleInterface* focusChild() const override
-    {
-        if (!board()->hasFocus())
-            return nullptr;
-        const QPoint c = board()->cursorCell();
-        return child(cellIndex(c.x(), c.y()));
-    }
-    // The cell a click at that point of the screen would play.
-    QAccessibleInterface* childAt(int x, int y) const override
-    {
-        const QPoint local = board()->mapFromGlobal(QPoint(x, y));
-        if (!board()->rect().contains(local))
-            return nullptr;
-        const QPointF p = board()->toPicture(local);
-        const auto cell = CellAt(static_cast<float>(p.x()), static_cast<float>(p.y()));
-        return cell ? child(cellIndex(cell->col, cell->row)) : nullptr;
-    }
-    void* interface_cast(QAccessible::InterfaceType t) override
-    {
-        if (t == QAccessible::TableInterface)
-            return static_cast<QAccessibleTableInterface*>(this);
-        return QAccessibleWidget::interface_cast(t);
-    }
-
-    // QAccessibleTableInterface: a fixed grid, nothing selectable.
-    QAccessibleInterface* caption() const override { return nullptr; }
-    QAccessibleInterface* summary() const override { return nullptr; }
-    QAccessibleInterface* cellAt(int row, int column) const override
-    {
-        return onBoard(column, row) ? child(cellIndex(column, row)) : nullptr;
-    }
-    int selectedCellCount() const override { return 0; }
-    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-    QString columnDescription(int column) const override { return QString(QChar('A' + column)); }
-    QString rowDescription(int row) const override { return QString::number(row + 1); }
-    int selectedColumnCount() const override { return 0; }
-    int selectedRowCount() const override { return 0; }
-    int columnCount() const override { return BOARD_SIZE; }
-    int rowCount() const override { return BOARD_SIZE; }
-    QList<int> selectedColumns() const override { return {}; }
-    QList<int> selectedRows() const override { return {}; }
-    bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int) const override { return false; }
-    bool selectRow(int) override { return false; }
-    bool selectColumn(int) override { return false; }
-    bool unselectRow(int) override { return false; }
-    bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent*) override {}
-
-private:
-    mutable std::array<QAccessibleInterface*, CELL_COUNT> m_cells{};
-};
-
-class BoardCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
-public:
-    BoardCell(BoardTable* table, int col, int row)
-        : m_table(table)
-        , m_col(col)
-        , m_row(row)
-    {
-    }
-
-    bool isValid() const override { return m_table->isValid(); }
-    QObject* object() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return m_table; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QString text(QAccessible::Text t) const override
-    {
-        if (t != QAccessible::Name)
-            return {};
-        const Cell cell = m_table->board()->cellContent(m_col, m_row);
-        return QString::fromStdString(CellName(m_col, m_row)) + ", " + (cell == BLACK ? "black" : cell == WHITE ? "white" : "empty");
-    }
-    void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override
-    {
-        BoardSurface* board = m_table->board();
-        const QRect local = CellRect(m_col, m_row).translated(board->contentsRect().topLeft());
-        return {board->mapToGlobal(local.topLeft()), local.size()};
-    }
-    QAccessible::Role role() const override { return QAccessible::Cell; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State s;
-        s.focusable = true;
-        const QPoint c = m_table->board()->cursorCell();
-        s.focused = m_table->board()->hasFocus() && c == QPoint(m_col, m_row);
-        return s;
-    }
-    void* interface_cast(QAccessible::InterfaceType t) override
-    {
-        return t == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
-    }
-
-    bool isSelected() const override { return false; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return m_col; }
-    int rowIndex() const override { return m_row; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface* table() const override { return m_table; }
-
-private:
-    BoardTable* m_table;
-    int m_col;
-    int m_row;
-};
-
-QAccessibleInterface* BoardTable::child(int index) const
-{
-    if (index < 0 || index >= childCount())
-        return nullptr;
-    auto& cell = m_cells[static_cast<std::size_t>(index)];
-    if (!cell) {
-        cell = new BoardCell(const_cast<BoardTable*>(this), index % BOARD_SIZE, index / BOARD_SIZE);
-        QAccessible::registerAccessibleInterface(cell);
-    }
-    return cell;
-}
 
 class Notification : public QAccessibleWidget {
 public:
@@ -201,6 +40,62 @@ public:
     }
 };
 
+// A push button whose press action clicks at once. The toolkit's own
+// animates the press and clicks 100 ms later from a timer, so input given
+// meanwhile would overtake it, and the late click could land inside a box
+// that input opened: the same reason the buttons' mnemonics click at once.
+class PressButton : public QAccessibleWidget {
+public:
+    explicit PressButton(QAbstractButton* button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+    }
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QString caption = button()->text();
+        switch (t) {
+        case QAccessible::Name:
+            if (!button()->accessibleName().isEmpty())
+                return button()->accessibleName();
+            return QString(caption).replace(QRegularExpression("&(.)"), "\\1");
+        case QAccessible::Accelerator: {
+            const auto m = QRegularExpression("&([^&])").match(QString(caption).replace("&&", ""));
+            return m.hasMatch() ? "Alt+" + m.captured(1).toUpper() : QString();
+        }
+        default: return QAccessibleWidget::text(t);
+        }
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.pressed = button()->isDown();
+        return s;
+    }
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (button()->isEnabled())
+            names << pressAction();
+        return names << QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction() && button()->isEnabled())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+    QStringList keyBindingsForAction(const QString& name) const override
+    {
+        const QString accelerator = text(QAccessible::Accelerator);
+        if (name == pressAction() && !accelerator.isEmpty())
+            return {accelerator};
+        return QAccessibleWidget::keyBindingsForAction(name);
+    }
+};
+
 class Separator : public QAccessibleWidget {
 public:
     explicit Separator(QWidget* line)
@@ -213,7 +108,9 @@ public:
 QAccessibleInterface* factory(const QString& key, QObject* object)
 {
     if (key == "kalvado::BoardSurface")
-        return new BoardTable(static_cast<BoardSurface*>(object));
+        return NewBoardTable(static_cast<BoardSurface*>(object));
+    if (key == "QPushButton")
+        return new PressButton(static_cast<QAbstractButton*>(object));
     if (key == "kalvado::Announcer")
         return new Notification(static_cast<Announcer*>(object));
     if (key == "QLabel" && object->objectName() == "lblInfo")

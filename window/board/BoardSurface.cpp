@@ -113,10 +113,19 @@ void BoardSurface::tellCursorFocus()
     QAccessible::updateAccessibility(&focus);
 }
 
-// Arrows move the cell cursor (stopping at the edges); Space, Return and
-// Enter place a disc under it.
+// Arrows move the cell cursor (stopping at the edges); Space and Return
+// place a disc under it. The keypad and the Insert and Caps Lock
+// combinations belong to the screen reader (Orca's desktop layout: its
+// Where Am I is the keypad's Enter, pressed once or twice), so they never
+// move or play here.
 void BoardSurface::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Insert || event->key() == Qt::Key_CapsLock)
+        m_readerKeyHeld = true;
+    if ((event->modifiers() & Qt::KeypadModifier) || m_readerKeyHeld) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
     QPoint to = m_cursor;
     switch (event->key()) {
     case Qt::Key_Left: to.rx() -= 1; break;
@@ -124,11 +133,10 @@ void BoardSurface::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Up: to.ry() -= 1; break;
     case Qt::Key_Down: to.ry() += 1; break;
     case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
+    case Qt::Key_Return: {
         m_cursorShown = true;
         update(cursorRect());
-        emit cellChosen(m_cursor.x(), m_cursor.y());
+        chooseCell(m_cursor.x(), m_cursor.y());
         return;
     }
     default: QFrame::keyPressEvent(event); return;
@@ -140,16 +148,35 @@ void BoardSurface::keyPressEvent(QKeyEvent* event)
     tellCursorFocus();
 }
 
+void BoardSurface::keyReleaseEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Insert || event->key() == Qt::Key_CapsLock) && !event->isAutoRepeat())
+        m_readerKeyHeld = false;
+    QFrame::keyReleaseEvent(event);
+}
+
+void BoardSurface::chooseCell(int col, int row)
+{
+    if (onBoard(col, row))
+        emit cellChosen(col, row);
+}
+
 void BoardSurface::focusInEvent(QFocusEvent* event)
 {
     QFrame::focusInEvent(event);
     update(cursorRect());
-    tellCursorFocus();
+    // After the toolkit has told of the board's own focus, which would
+    // otherwise leave a screen reader on the table rather than its cell.
+    QMetaObject::invokeMethod(this, [this] {
+        if (hasFocus())
+            tellCursorFocus();
+    }, Qt::QueuedConnection);
 }
 
 void BoardSurface::focusOutEvent(QFocusEvent* event)
 {
     QFrame::focusOutEvent(event);
+    m_readerKeyHeld = false;
     update(cursorRect());
 }
 

@@ -43,6 +43,9 @@ public:
     // a player using the board's keys, drawn over the picture, never into it.
     QPoint cursorCell() const { return m_cursor; }
     bool cursorShown() const { return m_cursorShown && hasFocus(); }
+    // Plays the cell as the keyboard does, for any other way of choosing one
+    // (an accessible action); nothing off the board.
+    void chooseCell(int col, int row);
     // What each cell holds, for assistive technology.
     void setCellSource(std::function<Cell(int col, int row)> source) { m_cellSource = std::move(source); }
     Cell cellContent(int col, int row) const { return m_cellSource ? m_cellSource(col, row) : EMPTY; }
@@ -61,6 +64,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -72,6 +76,7 @@ private:
     BoardRaster m_raster;
     QPoint m_cursor{0, 0};
     bool m_cursorShown = false; // a board key was used since the pointer last moved here
+    bool m_readerKeyHeld = false; // Insert or Caps Lock, the screen reader's modifiers, is down
     std::function<Cell(int, int)> m_cellSource;
 };
 
