@@ -30,9 +30,11 @@ QImage plain(QRgb colour)
     return image;
 }
 
-// The same drawing on any surface: grid, then discs, none in row or column 4.
+// The same drawing on any surface: grid, then discs, none in row or column 4;
+// (3,3) is turned once, (2,5) twice.
 const std::vector<std::tuple<int, int, Cell>> DISCS{
-    {0, 0, BLACK}, {3, 3, WHITE}, {7, 7, BLACK}, {5, 2, WHITE}, {6, 1, BLACK}, {1, 6, WHITE}, {3, 3, BLACK}};
+    {0, 0, BLACK}, {3, 3, WHITE}, {7, 7, BLACK}, {5, 2, WHITE}, {6, 1, BLACK}, {1, 6, WHITE}, {3, 3, BLACK},
+    {2, 5, WHITE}, {2, 5, BLACK}, {2, 5, WHITE}};
 
 void drawAll(BoardSurface& surface)
 {
@@ -111,6 +113,10 @@ TEST(BoardAtRatio, LinesAreEvenDiscsAlikeAndARatioChangeRedrawsExactly)
         EXPECT_EQ(discPixels(p, 7, 7), black);
         EXPECT_EQ(discPixels(p, 6, 1), black);
         EXPECT_EQ(discPixels(p, 1, 6), white);
+        // A turned disc is the disc placed once, pixel for pixel: its soft
+        // edge blends with the board, not with the disc it turned.
+        EXPECT_EQ(discPixels(p, 3, 3), black) << "turned once";
+        EXPECT_EQ(discPixels(p, 2, 5), white) << "turned twice";
         for (const auto& [at, colour] : black) {
             EXPECT_EQ(black.count({-at.first, at.second}), 1u);
             EXPECT_EQ(black.count({at.first, -at.second}), 1u);

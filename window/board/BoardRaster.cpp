@@ -100,30 +100,37 @@ void BoardRaster::redrawIfStale() const
 void BoardRaster::paintBackground()
 {
     m_picture.fill(m_windowColour());
-    if (m_background.isNull())
-        return;
-    QPainter painter(&m_picture);
-    if (ratio() == 1.0) {
-        painter.drawImage(0, 0, m_background);
-    } else {
-        // The image keeps its logical size, smoothly scaled to the device
-        // (scaled on its own, so that its edges do not blend with the window
-        // colour around it).
-        painter.drawImage(QPointF(0, 0), scaledSmoothly(m_background, ratio()));
+    if (!m_background.isNull()) {
+        QPainter painter(&m_picture);
+        if (ratio() == 1.0) {
+            painter.drawImage(0, 0, m_background);
+        } else {
+            // The image keeps its logical size, smoothly scaled to the device
+            // (scaled on its own, so that its edges do not blend with the
+            // window colour around it).
+            painter.drawImage(QPointF(0, 0), scaledSmoothly(m_background, ratio()));
+        }
     }
+    // A smooth disc blends with the board under it, never with the disc it
+    // turns: what lies under the discs is kept apart.
+    m_under = ratio() == 1.0 ? QImage() : m_picture.copy();
 }
 
 void BoardRaster::paintBoard()
 {
     const EdgeColours colours = edgeColours();
-    for (int row = 0; row < BOARD_SIZE; ++row)
-        for (int col = 0; col < BOARD_SIZE; ++col) {
-            const QRect r = CellRect(col, row);
-            DrawEdge(m_picture, {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}, BDR_RAISEDINNER,
-                     BF_RECT, colours);
-        }
-    constexpr int frameEnd = FRAME_LEFT + FRAME_SIZE;
-    DrawEdge(m_picture, {FRAME_LEFT, FRAME_LEFT, frameEnd, frameEnd}, BDR_SUNKENOUTER, BF_RECT, colours);
+    for (QImage* image : {&m_picture, &m_under}) {
+        if (image->isNull())
+            continue;
+        for (int row = 0; row < BOARD_SIZE; ++row)
+            for (int col = 0; col < BOARD_SIZE; ++col) {
+                const QRect r = CellRect(col, row);
+                DrawEdge(*image, {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}, BDR_RAISEDINNER,
+                         BF_RECT, colours);
+            }
+        constexpr int frameEnd = FRAME_LEFT + FRAME_SIZE;
+        DrawEdge(*image, {FRAME_LEFT, FRAME_LEFT, frameEnd, frameEnd}, BDR_SUNKENOUTER, BF_RECT, colours);
+    }
 }
 
 void BoardRaster::paintChess(int col, int row, Cell chess)
@@ -168,15 +175,16 @@ void BoardRaster::paintChess(int col, int row, Cell chess)
         if (y < 0 || y >= m_picture.height())
             continue;
         auto* line = reinterpret_cast<QRgb*>(m_picture.scanLine(y));
+        const auto* under = reinterpret_cast<const QRgb*>(m_under.constScanLine(y));
         for (int dx = -m_discReach; dx <= m_discReach; ++dx) {
             const int x = cx + dx;
             const float a = m_discMask[static_cast<std::size_t>((dy + m_discReach) * side + dx + m_discReach)];
             if (a <= 0.0f || x < 0 || x >= m_picture.width())
                 continue;
-            const QRgb under = line[x];
+            const QRgb board = under[x];
             auto blend = [a](int from, int to) { return static_cast<int>(std::lround(from + (to - from) * a)); };
-            line[x] = qRgb(blend(qRed(under), qRed(colour)), blend(qGreen(under), qGreen(colour)),
-                           blend(qBlue(under), qBlue(colour)));
+            line[x] = qRgb(blend(qRed(board), qRed(colour)), blend(qGreen(board), qGreen(colour)),
+                           blend(qBlue(board), qBlue(colour)));
         }
     }
 }

@@ -58,6 +58,7 @@ private:
     // waiting for its board.
     QImage m_picture;
     QImage m_background;
+    QImage m_under; // the picture without its discs, at ratios other than 1
     std::vector<Drawn> m_drawn; // since the last background, in order
     bool m_stale = false;       // the picture lags behind m_background and m_drawn
     std::vector<float> m_discMask; // coverage of a disc at the picture's ratio
