@@ -259,6 +259,19 @@ protected:
         ASSERT_TRUE(QFileInfo(QString::fromStdString(gameBinary())).isExecutable()) << gameBinary();
     }
 
+    // The program with its accessibility tree on the AT-SPI bus, in a new
+    // game of the player's as black.
+    void startAccessibleGame(Player& player, pid_t& game, Window& window)
+    {
+        ASSERT_TRUE(x.startAccessibility()) << "no D-Bus session or AT-SPI bus";
+        player.expectStartUp(false);
+        game = x.start({gameBinary()});
+        window = x.waitWindow(MainTitle(), 10000);
+        ASSERT_NE(window, 0u);
+        player.attach(window, SourceImage("pic/Board1.jpg"));
+        player.newGame(ANSWER_YES);
+    }
+
     // The real executable's folder, where the game looks for pic/.
     static std::string exeDir()
     {
@@ -396,14 +409,10 @@ TEST_F(EndToEnd, AHostileAccessibilityClientCannotHarmTheGame)
 {
     if (std::getenv("KALVADO_E2E_BIN"))
         GTEST_SKIP() << "checked on the build tree's program";
-    ASSERT_TRUE(x.startAccessibility()) << "no D-Bus session or AT-SPI bus";
     Player player(x, exeDir());
-    player.expectStartUp(false);
-    const pid_t game = x.start({gameBinary()});
-    const Window window = x.waitWindow(MainTitle(), 10000);
-    ASSERT_NE(window, 0u);
-    player.attach(window, SourceImage("pic/Board1.jpg"));
-    player.newGame(ANSWER_YES);
+    pid_t game = -1;
+    Window window = 0;
+    ASSERT_NO_FATAL_FAILURE(startAccessibleGame(player, game, window));
     player.clickCell(4, 2);
     player.expectBoard("before the client");
     ASSERT_TRUE(x.waitFor([&] { return x.accessibilityTree(game).find("table|Board|64") != std::string::npos; }, 10000));
@@ -424,14 +433,10 @@ TEST_F(EndToEnd, AWholeGameWithKeysAloneAndTheBoardAsATableOverATSPI)
 {
     if (std::getenv("KALVADO_E2E_BIN"))
         GTEST_SKIP() << "checked on the build tree's program";
-    ASSERT_TRUE(x.startAccessibility()) << "no D-Bus session or AT-SPI bus";
     Player player(x, exeDir());
-    player.expectStartUp(false);
-    const pid_t game = x.start({gameBinary()});
-    const Window window = x.waitWindow(MainTitle(), 10000);
-    ASSERT_NE(window, 0u);
-    player.attach(window, SourceImage("pic/Board1.jpg"));
-    player.newGame(ANSWER_YES);
+    pid_t game = -1;
+    Window window = 0;
+    ASSERT_NO_FATAL_FAILURE(startAccessibleGame(player, game, window));
     player.expectBoard("new game by keys");
 
     std::string tree;
