@@ -73,11 +73,11 @@ public:
     // Answers every box the model expects, in order, checking its title.
     void answerBoxes(const std::vector<Box>& boxes, std::vector<int> answers = {})
     {
-        for (const auto& [title, key] : BoxAnswers(boxes, std::move(answers))) {
-            const Window shown = m_x.waitWindow(title);
-            ASSERT_NE(shown, 0u) << "no box titled \"" << title << "\"";
-            m_x.key(shown, key);
-            ASSERT_TRUE(m_x.waitFor([&] { return m_x.findWindow(title) != shown; }, 5000)) << title << " stays";
+        for (const BoxAnswer& box : BoxAnswers(boxes, std::move(answers))) {
+            const Window shown = m_x.waitWindow(box.title);
+            ASSERT_NE(shown, 0u) << "no box titled \"" << box.title << "\"";
+            m_x.key(shown, box.key);
+            ASSERT_TRUE(m_x.waitFor([&] { return m_x.findWindow(box.title) != shown; }, 5000)) << box.title << " stays";
         }
     }
 
