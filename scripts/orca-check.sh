@@ -66,8 +66,11 @@ PY
 PYTHONPATH=$work/py ORCA_CHECK_DEBUG_FILE=$log orca --user-prefs "$work/prefs" --disable speech --disable braille --disable braille-monitor --disable main-window --disable splash-window \
     --debug-file="$log" --replace >/dev/null 2>&1 &
 
-# What Orca said, a line each (Orca 43 puts the voice's settings after it).
-heard() { grep -a "SPEECH OUTPUT: '" "$log" 2>/dev/null | sed -E "s/^.*SPEECH OUTPUT: '//; s/'(\{.*\})? *$//" || true; }
+# What Orca said, a line each, without the voice's settings that follow it
+# and without a closing full stop (Orca 43 ends most lines with one, 48 not).
+heard() {
+    grep -a "SPEECH OUTPUT: '" "$log" 2>/dev/null | sed -E "s/^.*SPEECH OUTPUT: '//; s/' ?(\{.*\})? *$//; s/\.$//" || true
+}
 finish() {
     echo "orca-check: $(orca --version 2>/dev/null | head -n 1), $(( $(date +%s) - started )) s"
     echo "$((1 - $1)) passed, $1 failed"
@@ -75,8 +78,9 @@ finish() {
 }
 seen=0 # lines of what was heard already matched
 # expect LINE...: each line (an extended regular expression that must match
-# a whole spoken line) is heard in this order after what was matched before,
-# within 15 s; else the check ends there, failed.
+# a whole spoken line, its full stop left off) is heard in this order after
+# what was matched before, within 15 s; else the check ends there, failed.
+# What else Orca says in between (its versions differ there) is passed over.
 expect() {
     local want at
     for want in "$@"; do
@@ -107,9 +111,9 @@ keys() { xdotool key --delay 120 "$@"; }
 # Without a window manager the game window is given the focus back by hand
 # after each box closes, as a desktop's window manager does.
 refocus() { xdotool windowfocus "$window"; }
-# Orca speaks the board and the cell under the cursor when the board has the
-# focus again, and only after that takes its keys.
-on_board() { expect "Board\." "table with 8 rows 8 columns\.?" "$1\."; }
+# Orca speaks the cell under the cursor when the board has the focus again,
+# and only after that takes its keys.
+on_board() { expect "$1"; }
 
 check() {
     # Orca listens once it has registered for focus events.
@@ -126,7 +130,7 @@ check() {
     done
     [ -n "$window" ] || { echo "FAILED: no game window"; finish 1; }
     xdotool windowfocus --sync "$window"
-    expect "Pennalt \(Black and White\) frame\."
+    expect "Pennalt \(Black and White\) frame"
     on_board "A1, empty"
 
     echo "== new game"
@@ -134,7 +138,7 @@ check() {
     expect "New game! You go first\?"
     keys Return
     refocus
-    expect "notification New game: you play black\."
+    expect "notification New game: you play black"
     on_board "A1, empty"
 
     echo "== the cursor"
@@ -142,16 +146,16 @@ check() {
     # come faster than it reads them.
     for step in Right:B1 Right:C1 Right:D1 Right:E1 Down:E2 Down:E3; do
         keys "${step%%:*}"
-        expect "${step#*:}, empty\."
+        expect "${step#*:}, empty"
     done
 
     echo "== a placement and the reply"
     keys Return
-    expect "notification You played E3 and turned 1\. Computer played D3 and turned 1\. You 3, computer 3\."
+    expect "notification You played E3 and turned 1\. Computer played D3 and turned 1\. You 3, computer 3"
 
     echo "== an occupied cell"
     keys space
-    expect "alert Oop!!!\.?" "Already occupied!"
+    expect "(alert )?Oop!!!( alert| dialog)?" "Already occupied!"
     keys Return
     refocus
     on_board "E3, black"
@@ -165,12 +169,12 @@ check() {
 
     echo "== a pass"
     keys alt+p
-    expect "notification Computer played F3 and turned 2\. You 1, computer 6\."
+    expect "notification Computer played F3 and turned 2\. You 1, computer 6"
     refuse "$whereAmI" "Oop!!!|Already occupied|You played|Invalid position"
 
     echo "== the result"
     keys alt+p
-    expect "alert you lost\.?" "you lost!"
+    expect "(alert )?you lost( alert| dialog)?" "you lost!"
     keys Return
 }
 check
