@@ -1,6 +1,9 @@
 #include "Announcer.h"
 
 #include <QAccessible>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 #include <QEvent>
 
 namespace kalvado {
@@ -42,6 +45,12 @@ void Announcer::say(const QString& text)
     QAccessible::updateAccessibility(&nameChanged);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Screen readers of Qt 6.8's time (Orca 48) speak a notification's name
+    // no more; an announcement is what they read.
+    QAccessibleAnnouncementEvent announcement(this, text);
+    QAccessible::updateAccessibility(&announcement);
+#endif
 }
 
 } // namespace kalvado
