@@ -485,6 +485,10 @@ TEST_F(EndToEnd, ClicksPlayTheirCellsAtEveryScale)
         ASSERT_NE(question, 0u);
         x.key(question, "Return");
         ASSERT_TRUE(x.waitGone(APP_TITLE));
+        // The box is gone from the screen before the handler that opened it
+        // has returned; a ping answered means the game is back in its own
+        // event loop and the first click cannot fall into the box's.
+        ASSERT_TRUE(x.answersPing(window, 5000));
 
         // The two black discs' middle is the picture's (241, 241); from it
         // every cell's centre follows.
@@ -504,8 +508,10 @@ TEST_F(EndToEnd, ClicksPlayTheirCellsAtEveryScale)
             ASSERT_TRUE(cell.has_value());
             flow.picBoard_MouseUp(1, 0, CellMiddle(cell->first), CellMiddle(cell->second));
             x.click(onScreen(cell->first, cell->second));
-            const bool same = x.waitFor([&] { return ShownDiscs(x.grab(), onScreen) == state.Board; }, 4000);
-            ASSERT_TRUE(same) << "after move " << move << " the screen is not the model's board:\n"
+            BoardCells shown{};
+            const bool same = x.waitFor([&] { return (shown = ShownDiscs(x.grab(), onScreen)) == state.Board; }, 4000);
+            ASSERT_TRUE(same) << "after move " << move << " the screen shows\n"
+                              << pictureOf(shown) << "where the model has\n"
                               << pictureOf(state.Board);
         }
         x.stop(game);
