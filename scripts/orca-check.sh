@@ -34,15 +34,16 @@ export DISPLAY=:$(head -n 1 "$work/display") XDG_RUNTIME_DIR=$work HOME=$work
 export DBUS_SESSION_BUS_ADDRESS
 # The accessibility bus runs before any program, as in a desktop session.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
-# Speech is only logged (no sound card here: speech-dispatcher would hang).
 log=$work/orca.log
 # A cell is read alone, not with its whole row (Orca's default in tables of
 # the desktop), so that each move says one line.
 mkdir -p "$work/prefs"
 cat >"$work/prefs/user-settings.conf" <<'JSON'
 {"general": {"readFullRowInGUITable": false, "activeProfile": ["Default", "default"],
-             "startingProfile": ["Default", "default"]},
- "profiles": {"default": {"profile": ["Default", "default"], "readFullRowInGUITable": false}},
+             "startingProfile": ["Default", "default"], "enableSpeech": true,
+             "speechServerFactory": "kalvado_silent_speech"},
+ "profiles": {"default": {"profile": ["Default", "default"], "readFullRowInGUITable": false,
+                          "enableSpeech": true, "speechServerFactory": "kalvado_silent_speech"}},
  "keybindings": {}, "pronunciations": {}}
 JSON
 # Orca writes its debug log block by block; read as it goes, it must come a
@@ -63,7 +64,43 @@ def _line_buffered(file, mode="r", *args, **kwargs):
 
 builtins.open = _line_buffered
 PY
-PYTHONPATH=$work/py ORCA_CHECK_DEBUG_FILE=$log orca --user-prefs "$work/prefs" --disable speech --disable braille --disable braille-monitor --disable main-window --disable splash-window \
+# Speech stays on, since Orca 48 presents messages (announcements among
+# them) only then, but goes to a speech server that says nothing: Orca logs
+# each line as it hands it over, and no sound device or speech-dispatcher
+# (which would hang without one) is needed.
+cat >"$work/py/kalvado_silent_speech.py" <<'PY'
+from orca import speechserver
+
+
+class SpeechServer(speechserver.SpeechServer):
+    _server = None
+
+    @staticmethod
+    def getFactoryName():
+        return "Silent"
+
+    @staticmethod
+    def getSpeechServers():
+        return [SpeechServer.get_speech_server()]
+
+    @staticmethod
+    def get_speech_server(info=None):
+        if SpeechServer._server is None:
+            SpeechServer._server = SpeechServer()
+        return SpeechServer._server
+
+    getSpeechServer = get_speech_server  # the name before Orca 46
+
+    @staticmethod
+    def shutdownActiveServers():
+        pass
+
+    def get_info(self):
+        return ["Silent", "silent"]
+
+    getInfo = get_info
+PY
+PYTHONPATH=$work/py ORCA_CHECK_DEBUG_FILE=$log orca --user-prefs "$work/prefs" --enable speech --disable braille --disable braille-monitor --disable main-window --disable splash-window \
     --debug-file="$log" --replace >/dev/null 2>&1 &
 
 # What Orca said, a line each, without the voice's settings that follow it
@@ -99,6 +136,27 @@ expect() {
         seen=$((seen + at))
     done
 }
+# expect_all PATTERN...: each heard after the last match, in any order
+# (Orca 43 reads an announcement before the focus it returns to, 48 after).
+expect_all() {
+    local want at last=$seen
+    for want in "$@"; do
+        for _ in $(seq 150); do
+            at=$(heard | tail -n +"$((seen + 1))" | grep -n -x -E -m 1 -- "$want" | cut -d: -f1 || true)
+            [ -n "$at" ] && break
+            sleep 0.1
+        done
+        if [ -z "$at" ]; then
+            echo "FAILED: not heard: $want"
+            echo "--- heard since the last match:"
+            heard | tail -n +"$((seen + 1))"
+            finish 1
+        fi
+        [ $((seen + at)) -gt "$last" ] && last=$((seen + at))
+    done
+    heard | tail -n +"$((seen + 1))" | head -n "$((last - seen))" | sed 's/^/   /'
+    seen=$last
+}
 # refuse FROM PATTERN: nothing heard between line FROM and the last match
 # matches it.
 refuse() {
@@ -115,6 +173,8 @@ refocus() { xdotool windowfocus "$window"; }
 # and only after that takes its keys.
 on_board() { expect "$1"; }
 
+orca_major=$(orca --version 2>/dev/null | grep -o -E '[0-9]+' | head -n 1 || true)
+orca_major=${orca_major:-0}
 check() {
     # Orca listens once it has registered for focus events.
     for _ in $(seq 300); do
@@ -138,8 +198,7 @@ check() {
     expect "New game! You go first\?"
     keys Return
     refocus
-    expect "(notification )?New game: you play black"
-    on_board "A1, empty"
+    expect_all "(notification )?New game: you play black" "A1, empty"
 
     echo "== the cursor"
     # One key at a time: Orca speaks only the newest of focus changes that
@@ -174,7 +233,12 @@ check() {
 
     echo "== the result"
     keys alt+p
-    expect "(alert )?you lost( alert| dialog)?" "you lost!"
+    # Orca 48 leaves out a box's text where it only repeats the title.
+    if [ "$orca_major" -ge 48 ]; then
+        expect "(alert )?you lost( alert| dialog)?"
+    else
+        expect "(alert )?you lost( alert| dialog)?" "you lost!"
+    fi
     keys Return
 }
 check

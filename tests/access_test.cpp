@@ -174,6 +174,24 @@ TEST_F(KeyboardTest, EachActionIsAnnouncedOnceWithWhatItDid)
                          })) << "a refused click says only its box";
 }
 
+// What the player did is said even where nothing gives the window back its
+// focus after a box (a session without a window manager), once no box is
+// left open.
+TEST_F(KeyboardTest, AnAnnouncementWaitsForNoWindowManagerForever)
+{
+    open();
+    show();
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    answers.push_back(ANSWER_YES);
+    action("mNewGame")->trigger();
+    EXPECT_TRUE(announced.empty()) << "not while another window is active";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !announced.empty(); }, 3000));
+    EXPECT_EQ(announced, std::vector<QString>{"New game: you play black."});
+}
+
 TEST_F(KeyboardTest, StatusLineSeparatorAndReadOutHaveTheirRolesAndNames)
 {
     open();

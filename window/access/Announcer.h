@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 namespace kalvado {
@@ -15,7 +16,9 @@ public:
     explicit Announcer(QWidget* parent = nullptr);
     // Said at once while the window is active (or not shown at all), else
     // as soon as it is active again: a screen reader drops what comes from
-    // a window between a box closing and the window's activation.
+    // a window between a box closing and the window's activation. Where
+    // nothing activates the window again (no window manager, or one that
+    // leaves it to the program), it is said once no box is left open.
     void announce(const QString& text);
     const QString& text() const { return m_text; }
 
@@ -24,9 +27,11 @@ protected:
 
 private:
     void say(const QString& text);
+    void sayPending();
 
     QString m_text;
     QString m_pending;
+    QTimer m_unactivated;
 };
 
 } // namespace kalvado

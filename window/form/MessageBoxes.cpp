@@ -11,6 +11,14 @@ int ShowMessageBox(QWidget* parent, const QString& text, int style, const QStrin
     QMessageBox box(parent);
     box.setWindowTitle(title.isEmpty() ? APP_TITLE : title);
     box.setText(text);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Screen readers read a box as it becomes active, and since Qt 6.8 that
+    // can come before its text label is shown: as the box's own description
+    // the text is there from the start. (Screen readers of that time read
+    // the description in place of the label; older ones, with older Qt,
+    // would read both.)
+    box.setAccessibleDescription(text);
+#endif
     switch (style & Style::IconMask) {
     case Style::Critical: box.setIcon(QMessageBox::Critical); break;
     case Style::Question: box.setIcon(QMessageBox::Question); break;
