@@ -38,6 +38,7 @@ testing=(
     "test -f /usr/lib/x86_64-linux-gnu/girepository-1.0/Atspi-2.0.typelib || test -n \"\$(find /usr/lib -name 'Atspi-2.0.typelib' 2>/dev/null)\"|gir1.2-atspi-2.0"
     "test -n \"\$(find /usr/lib/*/qt6/plugins/platforms -name 'libqwayland-generic.so' 2>/dev/null)\"|qt6-wayland"
     "has_font 'DejaVu Sans'|fonts-dejavu-core"
+    "test -n \"\$(find /usr/lib/*/qt6/plugins/platformthemes -name 'libqt6ct.so' 2>/dev/null)\"|qt6ct"
     "command -v clang++|clang"
     "test -n \"\$(find /usr/lib/llvm-* -name 'libclang_rt.fuzzer-x86_64.a' 2>/dev/null)\"|libclang-rt-@CLANG@-dev"
     "command -v dpkg-deb && command -v dpkg-shlibdeps|dpkg-dev"

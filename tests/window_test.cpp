@@ -22,6 +22,7 @@
 #include <random>
 
 #include "BoardSurface.h"
+#include "Contrast.h"
 #include "Images.h"
 #include "BoardPicture.h"
 #include "FakeWindow.h"
@@ -173,6 +174,35 @@ TEST_F(WindowTest, FontsAndColoursFollowTheForm)
     EXPECT_EQ(label("lblPlayer")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(label("lblCom")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_TRUE(label("lblInfo")->wordWrap());
+}
+
+// A desktop palette that changes while the game runs: the score keeps its
+// colours where they stand out, takes readable shades of them where not,
+// and every text of the window stays readable; back on the light palette
+// all is as before.
+TEST_F(WindowTest, TheScoreAndEveryTextStayReadableWhenThePaletteChanges)
+{
+    open();
+    const QPalette light = QApplication::palette();
+    const QPalette formOwn = w->palette();
+    QPalette dusk(QColor(0xd0, 0xd0, 0xd0), QColor(0x7b, 0x7b, 0x7b));
+    dusk.setColor(QPalette::WindowText, QColor(0x50, 0x50, 0x50));
+    for (const QPalette& desktop : {QPalette(Qt::white, QColor(0x22, 0x20, 0x20)), dusk}) {
+        QApplication::setPalette(desktop);
+        const QColor window = w->palette().color(QPalette::Window);
+        EXPECT_EQ(window, desktop.color(QPalette::Window)) << "the desktop's window colour";
+        EXPECT_GE(ContrastRatio(label("lblInfo")->palette().color(QPalette::WindowText), window), 4.5);
+        for (const char* name : {"lblPlayer", "lblCom"}) {
+            const QColor text = label(name)->palette().color(QPalette::WindowText);
+            const QColor own = name == std::string("lblCom") ? QColor(0, 0, 255) : QColor(255, 0, 0);
+            EXPECT_GE(ContrastRatio(text, window), text == own ? 3.0 : 4.5) << name;
+            EXPECT_EQ(text.hsvHue(), own.hsvHue()) << name;
+        }
+    }
+    QApplication::setPalette(light);
+    EXPECT_EQ(label("lblPlayer")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(label("lblCom")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(w->palette(), formOwn);
 }
 
 // ---- Board drawing ----------------------------------------------------------
@@ -725,4 +755,106 @@ TEST(StoredImages, BoardImagesAreBaselineJpegsOfTheBoardSizeAndDiffer)
                     differing += std::abs(qGray(images[a].pixel(x, y)) - qGray(images[b].pixel(x, y))) > 12;
             EXPECT_TRUE(distance > 30 || differing > 1800) << a << " and " << b << " look alike";
         }
+}
+
+// On every board image both discs, and the keyboard's cell cursor, stand
+// out at 3 : 1 or more from the board pixels around them (all but the
+// faintest 2 per cent, which a grain line may darken).
+TEST(StoredImages, DiscsAndTheCellCursorStandOutOnEveryBoardImage)
+{
+    auto faintest = [](std::vector<double> ratios) {
+        std::sort(ratios.begin(), ratios.end());
+        return ratios[ratios.size() / 50];
+    };
+    auto outline = [](const QRect& r, auto each) {
+        for (int x = r.left(); x <= r.right(); ++x)
+            each(x, r.top()), each(x, r.bottom());
+        for (int y = r.top() + 1; y < r.bottom(); ++y)
+            each(r.left(), y), each(r.right(), y);
+    };
+    for (const char* file : {"window/images/default.jpg", "pic/Board1.jpg", "pic/Board2.jpg", "pic/Board3.jpg"}) {
+        SCOPED_TRACE(file);
+        const QImage image = LoadBoardImage(sourcePath(file));
+        ASSERT_EQ(image.size(), QSize(SURFACE_SIZE, SURFACE_SIZE));
+        std::vector<double> black, white, cursor;
+        forEachCell([&](int col, int row) {
+            // The ring of three pixels just outside the disc.
+            const QPoint c = DiscCentre(col, row);
+            for (int y = c.y() - DISC_RADIUS - 3; y <= c.y() + DISC_RADIUS + 3; ++y)
+                for (int x = c.x() - DISC_RADIUS - 3; x <= c.x() + DISC_RADIUS + 3; ++x) {
+                    const double d = std::hypot(x - c.x(), y - c.y());
+                    if (d <= DISC_RADIUS + 0.5 || d > DISC_RADIUS + 3)
+                        continue;
+                    black.push_back(ContrastRatio(Qt::black, image.pixelColor(x, y)));
+                    white.push_back(ContrastRatio(Qt::white, image.pixelColor(x, y)));
+                }
+            // The pixels that the cursor's outer and inner edge touch.
+            const QRect cell = CellRect(col, row);
+            const int outside = CURSOR_INSET - CURSOR_WIDTH / 2 - 1, inside = CURSOR_INSET + CURSOR_WIDTH / 2 + 1;
+            for (const QRect& r : {cell.adjusted(outside, outside, -outside, -outside),
+                                   cell.adjusted(inside, inside, -inside, -inside)})
+                outline(r, [&](int x, int y) { cursor.push_back(ContrastRatio(QColor(CURSOR_EDGE), image.pixelColor(x, y))); });
+        });
+        EXPECT_GE(faintest(black), 3.0) << "black disc";
+        EXPECT_GE(faintest(white), 3.0) << "white disc";
+        EXPECT_GE(faintest(cursor), 3.0) << "the cursor's edge on the board";
+    }
+    // The cursor never touches a disc, but wherever it passes one, one of
+    // its two colours stands out from it.
+    for (const QColor disc : {QColor(Qt::black), QColor(Qt::white)})
+        EXPECT_GE(std::max(ContrastRatio(QColor(CURSOR_EDGE), disc), ContrastRatio(QColor(CURSOR_MIDDLE), disc)), 3.0);
+}
+
+// Contrast as the accessibility guidelines reckon it, and the shades and
+// palettes the window takes from it.
+TEST(Contrast, RatiosShadesAndReadablePalettes)
+{
+    EXPECT_NEAR(ContrastRatio(Qt::black, Qt::white), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(QColor(255, 0, 0), Qt::white), 4.0, 0.01);
+    EXPECT_NEAR(ContrastRatio(QColor(0, 0, 255), Qt::white), 8.59, 0.01);
+    EXPECT_NEAR(ContrastRatio(QColor(0, 0, 255), QColor(0x22, 0x20, 0x20)), 1.89, 0.01);
+    const QColor red(255, 0, 0), blue(0, 0, 255);
+    const struct {
+        QColor background;
+        bool keepsRed, keepsBlue;
+    } windows[] = {
+        {QColor(0xef, 0xef, 0xef), true, true},  // the default light window
+        {QColor(0x22, 0x20, 0x20), true, false}, // dark
+        {QColor(0x7b, 0x7b, 0x7b), false, false}, // mid grey
+        {QColor(0xff, 0x00, 0x00), false, false}, // red itself
+        {Qt::black, true, false},
+    };
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.background.name().toStdString());
+        for (const auto& [own, keeps] : {std::pair{red, w.keepsRed}, std::pair{blue, w.keepsBlue}}) {
+            const QColor shade = ScoreColour(own, w.background);
+            if (keeps) {
+                EXPECT_EQ(shade, own);
+                continue;
+            }
+            EXPECT_GE(ContrastRatio(shade, w.background), 4.5);
+            EXPECT_LT(ContrastRatio(shade, w.background), 4.9) << "no further from its own colour than needed";
+            if (shade.saturation() > 0) {
+                EXPECT_NEAR(shade.hsvHue(), own.hsvHue(), 2) << "red stays red and blue blue";
+            }
+        }
+    }
+    QPalette grey;
+    grey.setColor(QPalette::Window, QColor(0x7b, 0x7b, 0x7b));
+    grey.setColor(QPalette::WindowText, QColor(0x30, 0x30, 0x30));
+    grey.setColor(QPalette::Highlight, QColor(0x30, 0x8c, 0xc6));
+    grey.setColor(QPalette::HighlightedText, Qt::white);
+    const QPalette readable = ReadablePalette(grey);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        EXPECT_GE(ContrastRatio(readable.color(group, QPalette::WindowText), readable.color(group, QPalette::Window)), 4.5);
+        EXPECT_GE(ContrastRatio(readable.color(group, QPalette::HighlightedText), readable.color(group, QPalette::Highlight)), 4.5);
+        EXPECT_EQ(readable.color(group, QPalette::HighlightedText), QColor(Qt::white)) << "the selection gives way";
+        EXPECT_EQ(readable.color(group, QPalette::Window), grey.color(group, QPalette::Window));
+    }
+    QPalette plain(Qt::black, Qt::white, Qt::white, Qt::gray, Qt::gray, Qt::black, Qt::white, Qt::white, Qt::white);
+    plain.setColor(QPalette::Highlight, Qt::black);
+    plain.setColor(QPalette::HighlightedText, Qt::white);
+    plain.setColor(QPalette::ToolTipBase, Qt::white);
+    plain.setColor(QPalette::ToolTipText, Qt::black);
+    EXPECT_EQ(ReadablePalette(plain), plain) << "a readable palette stays as it is";
 }

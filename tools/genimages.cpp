@@ -383,14 +383,17 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
+    // Every board keeps to mid tones (relative luminance between about 0.12
+    // and 0.27), so that black and white discs both stand out from it by 3 : 1
+    // or more.
     // Built-in: warm oak, horizontal grain.
-    const Wood builtIn{QColor(214, 160, 98), QColor(128, 78, 36), 9, 1.6, 260, false, 0, 1};
-    // Default: deep walnut planks.
-    const Wood skin1{QColor(150, 100, 62), QColor(70, 40, 22), 14, 1.2, 300, false, 3, 2};
-    // Light Wood: pale maple, fine vertical grain.
-    const Wood skin2{QColor(240, 214, 168), QColor(196, 152, 96), 22, 0.9, 400, true, 0, 3};
-    // Light Wood2: light ash planks, bold grain.
-    const Wood skin3{QColor(232, 206, 150), QColor(170, 122, 70), 7, 2.4, 180, true, 4, 4};
+    const Wood builtIn{QColor(201, 120, 57), QColor(144, 85, 41), 9, 1.6, 260, false, 0, 1};
+    // Default: walnut planks.
+    const Wood skin1{QColor(164, 110, 72), QColor(128, 86, 54), 14, 1.2, 300, false, 3, 2};
+    // Light Wood: pale oak, fine vertical grain.
+    const Wood skin2{QColor(164, 137, 73), QColor(131, 109, 58), 22, 0.9, 400, true, 0, 3};
+    // Light Wood2: grey ash planks, bold grain.
+    const Wood skin3{QColor(145, 136, 126), QColor(105, 98, 92), 7, 2.4, 180, true, 4, 4};
 
     bool ok = saveJpeg(woodImage(builtIn), root.filePath("window/images/default.jpg"));
     ok = saveJpeg(woodImage(skin1), root.filePath("pic/Board1.jpg")) && ok;

@@ -12,7 +12,7 @@ struct CommandLineAnswer {
     int exitCode = 0;
     QString out; // for standard output
     QString err; // for standard error
-    bool styleGiven = false; // -style: the player's widget style instead of the game's own
+    bool styleGiven = false; // -style: the player's widget style instead of the desktop's
 };
 
 // Reads the arguments (the program's name first). Qt's own options, such as

@@ -11,6 +11,7 @@
 #include "Announcer.h"
 #include "BoardCursor.h"
 #include "ClientArea.h"
+#include "Contrast.h"
 #include "CloseRequests.h"
 #include "FormFonts.h"
 #include "Images.h"
@@ -51,6 +52,7 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     applyFormFonts(*ui);
     SetUpReadOut(*ui);
+    new Readability(this, ui->lblPlayer, ui->lblCom);
     m_boardCursor = new BoardCursor(ui->picBoard);
     new Separator(ui->Line2);
     new ImmediateMnemonics(this, {ui->cmdPass, ui->cmdAbout, ui->cmdExit});

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QStyle>
 
 #include <cstdio>
 
@@ -26,7 +27,10 @@ int main(int argc, char** argv)
     // Wayland names the window by this (its app_id), and desktops match it
     // to the menu entry and its icon.
     QGuiApplication::setDesktopFileName("org.kalvado.kalvado");
-    if (!answer.styleGiven)
+    // The desktop's own style where its platform names one; where none of
+    // the styles it names is installed, the toolkit would fall back to its
+    // plain "Windows" look, and Fusion serves better.
+    if (!answer.styleGiven && QApplication::style()->name().compare("windows", Qt::CaseInsensitive) == 0)
         QApplication::setStyle("Fusion");
     kalvado::frmGame window;
     window.show();

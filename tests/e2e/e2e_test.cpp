@@ -8,10 +8,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLibraryInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 #include <map>
@@ -153,6 +156,9 @@ public:
         answerBoxes(m_model.boxes);
     }
     QPoint boardOrigin() const { return m_boardOrigin; }
+    // Where the window's client area (below the menu bar) starts in a
+    // windowShot().
+    QPoint clientInShot() const { return {0, m_menuHeight}; }
 
     // The screen shows the model's board on the current skin, with the grid.
     void expectBoard(const char* when)
@@ -550,5 +556,131 @@ TEST_F(EndToEnd, FindsItsSkinsInAnOddFolderAndThroughALink)
         int code = -1;
         EXPECT_TRUE(x.waitExit(game, 10000, &code));
         EXPECT_EQ(code, 0);
+    }
+}
+
+namespace {
+
+double luminance(QRgb c)
+{
+    auto linear = [](int v) {
+        const double x = v / 255.0;
+        return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A text's colour and its background in a part of the screen: the commonest
+// colour is the background, the one that stands out from it most the text.
+struct TextColours {
+    QRgb text = 0;
+    QRgb background = 0;
+    double ratio() const { return contrast(text, background); }
+};
+
+TextColours textIn(const QImage& shot, const QRect& area)
+{
+    std::map<QRgb, int> count;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++count[shot.pixel(x, y) | 0xff000000];
+    TextColours found;
+    found.background = std::max_element(count.begin(), count.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
+    found.text = found.background;
+    for (const auto& [colour, n] : count)
+        if (contrast(colour, found.background) > contrast(found.text, found.background))
+            found.text = colour;
+    return found;
+}
+
+} // namespace
+
+// On the desktop colour schemes of qt6ct (dark, mid-grey, light) and a
+// high-contrast one, the window follows the scheme and every text on it
+// reads at 4.5 : 1 or more; the score keeps pure red and blue where they
+// reach 3 : 1, else takes a readable shade of the same hue.
+TEST_F(EndToEnd, EveryTextIsReadableOnEveryDesktopScheme)
+{
+    if (std::getenv("KALVADO_E2E_BIN"))
+        GTEST_SKIP() << "checked on the build tree's program";
+    const QString plugin = QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platformthemes/libqt6ct.so";
+    if (!QFileInfo::exists(plugin))
+        GTEST_SKIP() << "qt6ct is not installed (bash scripts/deps.sh test installs it)";
+    const QString shipped = "/usr/share/qt6ct/colors/";
+    const QStringList schemes = {shipped + "darker.conf", shipped + "dusk.conf", shipped + "airy.conf",
+                                 shipped + "simple.conf", QString(KALVADO_SOURCE_DIR) + "/tests/e2e/high-contrast.conf"};
+    for (const QString& scheme : schemes) {
+        SCOPED_TRACE(scheme.toStdString());
+        ASSERT_TRUE(QFileInfo::exists(scheme));
+        QTemporaryDir config;
+        ASSERT_TRUE(QDir(config.path()).mkpath("qt6ct"));
+        {
+            QSettings qt6ct(config.filePath("qt6ct/qt6ct.conf"), QSettings::IniFormat);
+            qt6ct.setValue("Appearance/color_scheme_path", scheme);
+            qt6ct.setValue("Appearance/custom_palette", true);
+            qt6ct.setValue("Appearance/style", "Fusion");
+        }
+        Player player(x, exeDir());
+        player.expectStartUp(false);
+        const pid_t game = x.start({"env", "QT_QPA_PLATFORMTHEME=qt6ct", "XDG_CONFIG_HOME=" + config.path().toStdString(),
+                                    gameBinary()});
+        const Window window = x.waitWindow(MainTitle(), 10000);
+        ASSERT_NE(window, 0u);
+        player.attach(window, SourceImage("pic/Board1.jpg"));
+        const bool dark = scheme.endsWith("/darker.conf");
+        if (dark) {
+            player.newGame(ANSWER_YES);
+            for (int move = 0; move < 6 && !player.model().GameOver; ++move) {
+                if (const auto target = FirstLegalPlacement(player.model()))
+                    player.clickCell(target->first, target->second);
+                else
+                    player.pass();
+                player.expectBoard("a move on the dark scheme");
+            }
+        }
+        const QImage shot = player.windowShot();
+        const QPoint client = player.clientInShot();
+        EXPECT_NE(textIn(shot, QRect(client + QPoint(0, 60), QSize(8, 20))).background, qRgb(0xef, 0xef, 0xef))
+            << "the window takes the scheme's colour, not the toolkit's own";
+        auto inFrame = [&](const char* frame, const char* label) {
+            return QRect(client + FormGeometry(frame).topLeft() + FormGeometry(label).topLeft(), FormGeometry(label).size());
+        };
+        const std::pair<const char*, QRect> texts[] = {
+            {"menu bar", QRect(0, 0, 200, client.y())},
+            {"Label4", inFrame("fraInfo", "Label4")},
+            {"Label5", inFrame("fraInfo", "Label5")},
+            {"LabelX", inFrame("fraInfo", "LabelX")},
+            {"cmdAbout", FormGeometry("cmdAbout").adjusted(4, 4, -4, -4).translated(client)},
+            {"cmdExit", FormGeometry("cmdExit").adjusted(4, 4, -4, -4).translated(client)},
+        };
+        for (const auto& [name, area] : texts)
+            EXPECT_GE(textIn(shot, area).ratio(), 4.5) << name;
+        for (const auto& [name, own] : {std::pair{"lblPlayer", qRgb(255, 0, 0)}, std::pair{"lblCom", qRgb(0, 0, 255)}}) {
+            const TextColours score = textIn(shot, inFrame("fraScore", name));
+            if (contrast(own, score.background) >= 3.0) {
+                // (Smoothing keeps the thin strokes a few levels off.)
+                EXPECT_NEAR(qRed(score.text), qRed(own), 8) << name << " keeps its colour";
+                EXPECT_NEAR(qGreen(score.text), qGreen(own), 8) << name << " keeps its colour";
+                EXPECT_NEAR(qBlue(score.text), qBlue(own), 8) << name << " keeps its colour";
+            } else {
+                EXPECT_GE(score.ratio(), 4.5) << name;
+                const QColor shade(score.text);
+                EXPECT_NEAR(shade.hsvHue(), QColor(own).hsvHue(), 4) << name << " keeps its hue";
+            }
+        }
+        if (const char* light = std::getenv("KALVADO_E2E_SCREENSHOT"); light && dark) {
+            QString path = QString::fromLocal8Bit(light);
+            if (path.endsWith(".png"))
+                path.chop(4);
+            shot.save(path + "-dark.png");
+        }
+        x.stop(game);
+        ASSERT_TRUE(x.waitGone(MainTitle()));
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPoint>
 #include <QRect>
 
@@ -20,6 +21,15 @@ constexpr int FRAME_SIZE = BOARD_SIZE * CELL_SIZE + 2 * FRAME_MARGIN;
 
 // The sunken border the form gives the surface around its picture.
 constexpr int SURFACE_BORDER = 2;
+
+// The keyboard's cell cursor: a frame between a cell's grid lines and its
+// disc, its edges black and its middle amber, so that one of the two stands
+// out on any board and next to either disc.
+constexpr QRgb CURSOR_EDGE = 0xff000000;
+constexpr QRgb CURSOR_MIDDLE = 0xffffbe00;
+constexpr int CURSOR_INSET = 4;
+constexpr int CURSOR_WIDTH = 5;
+constexpr int CURSOR_MIDDLE_WIDTH = 3;
 
 // A cell of the board and its disc's centre, in the surface's pixels.
 constexpr QRect CellRect(int col, int row)

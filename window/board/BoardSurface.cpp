@@ -89,10 +89,10 @@ void BoardSurface::paintEvent(QPaintEvent* event)
     if (cursorShown()) {
         // Black, amber, black: plain on every skin and on either disc.
         // Between the cell's grid lines and its disc, touching neither.
-        const QRect ring = cursorRect().adjusted(4, 4, -5, -5);
-        painter.setPen(QPen(Qt::black, 5));
+        const QRect ring = cursorRect().adjusted(CURSOR_INSET, CURSOR_INSET, -CURSOR_INSET - 1, -CURSOR_INSET - 1);
+        painter.setPen(QPen(QColor(CURSOR_EDGE), CURSOR_WIDTH));
         painter.drawRect(ring);
-        painter.setPen(QPen(QColor(255, 190, 0), 3));
+        painter.setPen(QPen(QColor(CURSOR_MIDDLE), CURSOR_MIDDLE_WIDTH));
         painter.drawRect(ring);
     }
     painter.end();

@@ -9,6 +9,10 @@ namespace kalvado {
 int ShowMessageBox(QWidget* parent, const QString& text, int style, const QString& title)
 {
     QMessageBox box(parent);
+    // A box is a window of its own; it shares the game window's palette
+    // where that was made readable.
+    if (parent && parent->testAttribute(Qt::WA_SetPalette))
+        box.setPalette(parent->palette());
     box.setWindowTitle(title.isEmpty() ? APP_TITLE : title);
     box.setText(text);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)

@@ -1,0 +1,170 @@
+#include "Contrast.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPalette>
+#include <QScopedValueRollback>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace kalvado {
+
+namespace {
+
+// Text must reach 4.5 : 1; a shade made for it aims a little higher, since
+// smoothed glyph edges never quite show the colour they are drawn in.
+constexpr double TEXT = 4.5 * 1.06;
+constexpr double GRAPHIC = 3.0;
+
+double linear(int channel)
+{
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+QColor mixed(const QColor& from, const QColor& to, double t)
+{
+    auto channel = [t](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * t)); };
+    return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()), channel(from.blue(), to.blue()));
+}
+
+// The least mix of `colour` towards `towards` that reaches `least`, if
+// any does. Contrast grows steadily along the way once past the
+// background's own luminance, so halving the interval finds it.
+std::optional<double> leastMix(const QColor& colour, const QColor& towards, const QColor& background, double least)
+{
+    if (ContrastRatio(mixed(colour, towards, 1.0), background) < least)
+        return std::nullopt;
+    double lo = 0.0, hi = 1.0;
+    for (int i = 0; i < 20; ++i) {
+        const double mid = (lo + hi) / 2;
+        (ContrastRatio(mixed(colour, towards, mid), background) >= least ? hi : lo) = mid;
+    }
+    // Rounding to whole channels may land a hair short; step on until it
+    // does not.
+    while (hi < 1.0 && ContrastRatio(mixed(colour, towards, hi), background) < least)
+        hi = std::min(1.0, hi + 1.0 / 512);
+    return hi;
+}
+
+} // namespace
+
+double Luminance(const QColor& colour)
+{
+    const QColor c = colour.toRgb();
+    return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
+}
+
+double ContrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableShade(const QColor& colour, const QColor& background, double least)
+{
+    if (ContrastRatio(colour, background) >= least)
+        return colour;
+    // Lighter only helps on a background darker than the colour, darker
+    // only on one lighter; either way the smaller change wins.
+    const bool lighterFirst = Luminance(colour) >= Luminance(background);
+    const std::optional<double> up = lighterFirst ? leastMix(colour, Qt::white, background, least) : std::nullopt;
+    const std::optional<double> down = lighterFirst ? std::nullopt : leastMix(colour, Qt::black, background, least);
+    if (up)
+        return mixed(colour, Qt::white, *up);
+    if (down)
+        return mixed(colour, Qt::black, *down);
+    // Past the background the other way: every background has black or
+    // white at 4.5 : 1 or more, so one of the two reaches it.
+    const std::optional<double> other = lighterFirst ? leastMix(colour, Qt::black, background, least)
+                                                     : leastMix(colour, Qt::white, background, least);
+    return other ? mixed(colour, lighterFirst ? Qt::black : Qt::white, *other)
+                 : (ContrastRatio(Qt::white, background) > ContrastRatio(Qt::black, background) ? QColor(Qt::white)
+                                                                                                 : QColor(Qt::black));
+}
+
+QColor ScoreColour(const QColor& own, const QColor& background)
+{
+    return ContrastRatio(own, background) >= GRAPHIC ? own : ReadableShade(own, background, TEXT);
+}
+
+QPalette ReadablePalette(const QPalette& palette)
+{
+    QPalette readable = palette;
+    const struct {
+        QPalette::ColorRole text;
+        QPalette::ColorRole background;
+    } pairs[] = {{QPalette::WindowText, QPalette::Window},
+                 {QPalette::ButtonText, QPalette::Button},
+                 {QPalette::Text, QPalette::Base},
+                 {QPalette::ToolTipText, QPalette::ToolTipBase}};
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        for (const auto& pair : pairs) {
+            const QColor text = palette.color(group, pair.text);
+            const QColor shade = ReadableShade(text, palette.color(group, pair.background), TEXT);
+            if (shade != text)
+                readable.setColor(group, pair.text, shade);
+        }
+        // A selection's text is usually plain white or black, which has no
+        // hue to keep; the selection's colour gives way instead.
+        const QColor text = palette.color(group, QPalette::HighlightedText);
+        const QColor highlight = palette.color(group, QPalette::Highlight);
+        const QColor shade = ReadableShade(highlight, text, TEXT);
+        if (shade != highlight)
+            readable.setColor(group, QPalette::Highlight, shade);
+    }
+    return readable;
+}
+
+Readability::Readability(QWidget* window, QLabel* player, QLabel* computer)
+    : QObject(window)
+    , m_window(window)
+    , m_player(player)
+    , m_computer(computer)
+    , m_playerOwn(player->palette().color(QPalette::Active, QPalette::WindowText))
+    , m_computerOwn(computer->palette().color(QPalette::Active, QPalette::WindowText))
+{
+    // The menus are windows of their own, which take the window's palette
+    // only when asked to.
+    for (QMenu* menu : window->findChildren<QMenu*>())
+        menu->setAttribute(Qt::WA_WindowPropagation);
+    window->installEventFilter(this);
+    qApp->installEventFilter(this);
+    apply();
+}
+
+void Readability::apply()
+{
+    if (m_applying)
+        return;
+    const QScopedValueRollback applying(m_applying, true);
+    // Always from the desktop's palette, not from what was made of an
+    // earlier one.
+    const QPalette desktop = QApplication::palette(m_window);
+    const QPalette readable = ReadablePalette(desktop);
+    m_window->setPalette(readable == desktop ? QPalette() : readable);
+    for (const auto& [label, own] : {std::pair{m_player, m_playerOwn}, std::pair{m_computer, m_computerOwn}}) {
+        // Only the text colour is the label's own; the rest follows the window.
+        const QPalette around = label->parentWidget()->palette();
+        QPalette p;
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            p.setColor(group, QPalette::WindowText, ScoreColour(own, around.color(group, QPalette::Window)));
+        label->setPalette(p);
+    }
+}
+
+bool Readability::eventFilter(QObject* watched, QEvent* event)
+{
+    // The application hears of a new desktop palette; the window itself
+    // only of the style.
+    if ((watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
+        || (watched == m_window && event->type() == QEvent::StyleChange))
+        apply();
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace kalvado
