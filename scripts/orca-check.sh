@@ -118,44 +118,40 @@ seen=0 # lines of what was heard already matched
 # a whole spoken line, its full stop left off) is heard in this order after
 # what was matched before, within 15 s; else the check ends there, failed.
 # What else Orca says in between (its versions differ there) is passed over.
+# heard_at LINE: waits up to 15 s for LINE after what was matched before and
+# sets `at` to where it came (counted from there); else the check ends.
+heard_at() {
+    for _ in $(seq 150); do
+        at=$(heard | tail -n +"$((seen + 1))" | grep -n -x -E -m 1 -- "$1" | cut -d: -f1 || true)
+        [ -n "$at" ] && return
+        sleep 0.1
+    done
+    echo "FAILED: not heard: $1"
+    echo "--- heard since the last match:"
+    heard | tail -n +"$((seen + 1))"
+    finish 1
+}
+# matched_to N: prints what was heard up to line N and takes it as matched.
+matched_to() {
+    heard | tail -n +"$((seen + 1))" | head -n "$(($1 - seen))" | sed 's/^/   /'
+    seen=$1
+}
 expect() {
-    local want at
+    local want
     for want in "$@"; do
-        for _ in $(seq 150); do
-            at=$(heard | tail -n +"$((seen + 1))" | grep -n -x -E -m 1 -- "$want" | cut -d: -f1 || true)
-            [ -n "$at" ] && break
-            sleep 0.1
-        done
-        if [ -z "$at" ]; then
-            echo "FAILED: not heard: $want"
-            echo "--- heard since the last match:"
-            heard | tail -n +"$((seen + 1))"
-            finish 1
-        fi
-        heard | tail -n +"$((seen + 1))" | head -n "$at" | sed 's/^/   /'
-        seen=$((seen + at))
+        heard_at "$want"
+        matched_to $((seen + at))
     done
 }
-# expect_all PATTERN...: each heard after the last match, in any order
+# expect_all LINE...: each heard after the last match, in any order
 # (Orca 43 reads an announcement before the focus it returns to, 48 after).
 expect_all() {
-    local want at last=$seen
+    local want last=$seen
     for want in "$@"; do
-        for _ in $(seq 150); do
-            at=$(heard | tail -n +"$((seen + 1))" | grep -n -x -E -m 1 -- "$want" | cut -d: -f1 || true)
-            [ -n "$at" ] && break
-            sleep 0.1
-        done
-        if [ -z "$at" ]; then
-            echo "FAILED: not heard: $want"
-            echo "--- heard since the last match:"
-            heard | tail -n +"$((seen + 1))"
-            finish 1
-        fi
+        heard_at "$want"
         [ $((seen + at)) -gt "$last" ] && last=$((seen + at))
     done
-    heard | tail -n +"$((seen + 1))" | head -n "$((last - seen))" | sed 's/^/   /'
-    seen=$last
+    matched_to "$last"
 }
 # refuse FROM PATTERN: nothing heard between line FROM and the last match
 # matches it.
