@@ -69,22 +69,17 @@ QColor ReadableShade(const QColor& colour, const QColor& background, double leas
 {
     if (ContrastRatio(colour, background) >= least)
         return colour;
-    // Lighter only helps on a background darker than the colour, darker
-    // only on one lighter; either way the smaller change wins.
-    const bool lighterFirst = Luminance(colour) >= Luminance(background);
-    const std::optional<double> up = lighterFirst ? leastMix(colour, Qt::white, background, least) : std::nullopt;
-    const std::optional<double> down = lighterFirst ? std::nullopt : leastMix(colour, Qt::black, background, least);
-    if (up)
-        return mixed(colour, Qt::white, *up);
-    if (down)
-        return mixed(colour, Qt::black, *down);
-    // Past the background the other way: every background has black or
-    // white at 4.5 : 1 or more, so one of the two reaches it.
-    const std::optional<double> other = lighterFirst ? leastMix(colour, Qt::black, background, least)
-                                                     : leastMix(colour, Qt::white, background, least);
-    return other ? mixed(colour, lighterFirst ? Qt::black : Qt::white, *other)
-                 : (ContrastRatio(Qt::white, background) > ContrastRatio(Qt::black, background) ? QColor(Qt::white)
-                                                                                                 : QColor(Qt::black));
+    // Away from the background first: lighter on a darker one, darker on a
+    // lighter one. Only where that cannot reach it (a colour just lighter
+    // than a mid grey) does the shade cross to the other side.
+    const bool lighter = Luminance(colour) >= Luminance(background);
+    for (const QColor towards : {QColor(lighter ? Qt::white : Qt::black), QColor(lighter ? Qt::black : Qt::white)})
+        if (const std::optional<double> t = leastMix(colour, towards, background, least))
+            return mixed(colour, towards, *t);
+    // Only a grey near the middle keeps both black and white under the
+    // target; the one that comes nearer serves (each is past 4.5 : 1).
+    return ContrastRatio(Qt::white, background) > ContrastRatio(Qt::black, background) ? QColor(Qt::white)
+                                                                                         : QColor(Qt::black);
 }
 
 QColor ScoreColour(const QColor& own, const QColor& background)
