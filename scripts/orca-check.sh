@@ -100,6 +100,11 @@ class SpeechServer(speechserver.SpeechServer):
 
     getInfo = get_info
 PY
+# Asked before the screen reader starts: a starting Orca (--replace) ends
+# every other Orca process, a version query among them.
+orca_version=$(orca --version 2>/dev/null | head -n 1 || true)
+orca_major=$(echo "$orca_version" | grep -o -E '[0-9]+' | head -n 1 || true)
+[ -n "$orca_major" ] || { echo "orca-check: no version from orca --version"; exit 2; }
 PYTHONPATH=$work/py ORCA_CHECK_DEBUG_FILE=$log orca --user-prefs "$work/prefs" --enable speech --disable braille --disable braille-monitor --disable main-window --disable splash-window \
     --debug-file="$log" --replace >/dev/null 2>&1 &
 
@@ -109,7 +114,7 @@ heard() {
     grep -a "SPEECH OUTPUT: '" "$log" 2>/dev/null | sed -E "s/^.*SPEECH OUTPUT: '//; s/' ?(\{.*\})? *$//; s/\.$//" || true
 }
 finish() {
-    echo "orca-check: $(orca --version 2>/dev/null | head -n 1), $(( $(date +%s) - started )) s"
+    echo "orca-check: $orca_version, $(( $(date +%s) - started )) s"
     echo "$((1 - $1)) passed, $1 failed"
     exit "$1"
 }
@@ -169,8 +174,6 @@ refocus() { xdotool windowfocus "$window"; }
 # and only after that takes its keys.
 on_board() { expect "$1"; }
 
-orca_major=$(orca --version 2>/dev/null | grep -o -E '[0-9]+' | head -n 1 || true)
-orca_major=${orca_major:-0}
 check() {
     # Orca listens once it has registered for focus events.
     for _ in $(seq 300); do
