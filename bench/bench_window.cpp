@@ -6,8 +6,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BoardGeometry.h"
 #include "BoardSurface.h"
-#include "OffscreenApp.h"
+#include "support/OffscreenApp.h"
 #include "frmGame.h"
 
 using namespace kalvado;
@@ -25,7 +26,7 @@ void BM_ClickAndReply(benchmark::State& s)
     window.show();
     QApplication::processEvents();
     BoardSurface* board = window.findChild<BoardSurface*>("picBoard");
-    const QPoint cell42(2 + 269, 2 + 155); // the opening placement (4,2)
+    const QPoint cell42 = DiscCentre(4, 2) + QPoint(SURFACE_BORDER, SURFACE_BORDER); // the opening placement
     for (auto _ : s) {
         s.PauseTiming();
         window.findChild<QAction*>("mNewGame")->trigger();

@@ -10,6 +10,19 @@ namespace kalvado {
 // column 0 and row 0, and the side of a cell.
 constexpr int BOARD_ORIGIN = 12;
 constexpr int CELL_SIZE = 57;
+// A disc is centred one pixel right of and below its cell's middle pixel.
+constexpr int DISC_OFFSET = BOARD_ORIGIN + CELL_SIZE / 2 + 1;
+
+// From a cell to the surface's pixels, along either axis: the first pixel
+// of column (or row) k, and its disc's centre. CellAt goes the other way.
+constexpr int CellStart(int k)
+{
+    return BOARD_ORIGIN + CELL_SIZE * k;
+}
+constexpr int DiscMiddle(int k)
+{
+    return CELL_SIZE * k + DISC_OFFSET;
+}
 
 struct CellPos {
     int col;

@@ -12,8 +12,6 @@ namespace kalvado {
 // Where things stand on the board surface, in its logical pixels.
 constexpr int SURFACE_SIZE = 480;
 constexpr int DISC_RADIUS = 20;
-// A disc is centred one pixel right of and below its cell's middle pixel.
-constexpr int DISC_OFFSET = BOARD_ORIGIN + CELL_SIZE / 2 + 1;
 // The sunken frame runs two pixels outside the grid on every side.
 constexpr int FRAME_MARGIN = 2;
 constexpr int FRAME_LEFT = BOARD_ORIGIN - FRAME_MARGIN;
@@ -34,11 +32,11 @@ constexpr int CURSOR_MIDDLE_WIDTH = 3;
 // A cell of the board and its disc's centre, in the surface's pixels.
 constexpr QRect CellRect(int col, int row)
 {
-    return {BOARD_ORIGIN + CELL_SIZE * col, BOARD_ORIGIN + CELL_SIZE * row, CELL_SIZE, CELL_SIZE};
+    return {CellStart(col), CellStart(row), CELL_SIZE, CELL_SIZE};
 }
 constexpr QPoint DiscCentre(int col, int row)
 {
-    return {CELL_SIZE * col + DISC_OFFSET, CELL_SIZE * row + DISC_OFFSET};
+    return {DiscMiddle(col), DiscMiddle(row)};
 }
 
 } // namespace kalvado
