@@ -19,7 +19,7 @@
 #include "Announcer.h"
 #include "BoardSurface.h"
 #include "Position.h"
-#include "WindowFixture.h"
+#include "support/WindowFixture.h"
 
 using namespace kalvado;
 using namespace kalvado::test;
@@ -164,7 +164,7 @@ TEST_F(KeyboardTest, EachActionIsAnnouncedOnceWithWhatItDid)
 {
     open();
     show();
-    answers.push_back(ANSWER_YES);
+    script.answers.push_back(ANSWER_YES);
     action("mNewGame")->trigger();
     QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier, cellPoint(4, 2));
     QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier, cellPoint(4, 2));
@@ -185,7 +185,7 @@ TEST_F(KeyboardTest, AnAnnouncementWaitsForNoWindowManagerForever)
     elsewhere.show();
     elsewhere.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
-    answers.push_back(ANSWER_YES);
+    script.answers.push_back(ANSWER_YES);
     action("mNewGame")->trigger();
     EXPECT_TRUE(announced.empty()) << "not while another window is active";
     EXPECT_TRUE(QTest::qWaitFor([&] { return !announced.empty(); }, 3000));

@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "BoardPicture.h"
-#include "FakeWindow.h"
+#include "support/BoardPicture.h"
+#include "support/FakeWindow.h"
 #include "Rules.h"
 
 using namespace kalvado;
@@ -28,6 +28,12 @@ GameState stateWith(const std::vector<std::string>& picture, Cell playerColor = 
 std::pair<int, int> best(const GameState& state)
 {
     return {state.BestCol, state.BestRow};
+}
+
+// "Player total:04": the caption of a total, in two digits.
+std::string totalCaption(const char* side, int total)
+{
+    return std::string(side) + " total:" + (total < 10 ? "0" : "") + std::to_string(total);
 }
 
 std::vector<std::string> emptyPicture()
@@ -166,31 +172,39 @@ TEST(SpotValue, RefusesCellsOffTheBoardAndSidesThatAreNotSides)
 
 // ---- ChangChess and CountChess ----------------------------------------------
 
-TEST(ChangChess, HumanOpeningTurnsOneDiscAndCounts)
+// Either side's opening: the one disc turned is painted, and the totals
+// count for the human and the computer whichever colour each plays.
+TEST(ChangChess, OpeningsTurnPaintAndCountForTheRightSides)
 {
-    GameState state = stateWith(startingPosition(), BLACK);
-    FakeWindow window;
-    state.Board(4, 2) = BLACK;
-    ChangChess(state, window, 4, 2, BLACK);
-
-    EXPECT_EQ(pictureOf(state.Board), pictureOf(boardFrom({"........", "........", "....B...", "...BB...", "...WB...",
-                                                           "........", "........", "........"})));
-    EXPECT_EQ(window.log, (std::vector<std::string>{"DrawChess 4,3 0", "lblPlayer=Player total:04",
-                                                    "lblCom=Computer total:01"}));
-    EXPECT_EQ(state.PlayerTotal, 4);
-    EXPECT_EQ(state.ComputerTotal, 1);
-    EXPECT_FALSE(state.GameOver);
-}
-
-TEST(ChangChess, ComputerOpeningCountsForTheRightSides)
-{
-    GameState state = stateWith(startingPosition(), WHITE);
-    FakeWindow window;
-    state.Board(2, 4) = BLACK;
-    ChangChess(state, window, 2, 4, BLACK);
-    EXPECT_EQ(state.Board(3, 4), BLACK);
-    EXPECT_EQ(window.caption(Label::Player), "Player total:01");
-    EXPECT_EQ(window.caption(Label::Com), "Computer total:04");
+    const struct {
+        const char* name;
+        Cell human;
+        int col, row;
+        Cell mover;
+        std::vector<std::string> after, painted;
+        int player, computer;
+    } cases[] = {
+        {"the human as black", BLACK, 4, 2, BLACK,
+         {"........", "........", "....B...", "...BB...", "...WB...", "........", "........", "........"},
+         {"........", "........", "........", "....B...", "........", "........", "........", "........"}, 4, 1},
+        {"the computer as black", WHITE, 2, 4, BLACK,
+         {"........", "........", "........", "...BW...", "..BBB...", "........", "........", "........"},
+         {"........", "........", "........", "........", "...B....", "........", "........", "........"}, 1, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameState state = stateWith(startingPosition(), c.human);
+        FakeWindow window;
+        state.Board(c.col, c.row) = c.mover;
+        ChangChess(state, window, c.col, c.row, c.mover);
+        EXPECT_EQ(pictureOf(state.Board), pictureOf(boardFrom(c.after)));
+        EXPECT_EQ(pictureOf(window.shown()), pictureOf(boardFrom(c.painted))) << "the turned disc alone is painted";
+        EXPECT_EQ(state.PlayerTotal, c.player);
+        EXPECT_EQ(state.ComputerTotal, c.computer);
+        EXPECT_EQ(window.caption(Label::Player), totalCaption("Player", c.player));
+        EXPECT_EQ(window.caption(Label::Com), totalCaption("Computer", c.computer));
+        EXPECT_FALSE(state.GameOver);
+    }
 }
 
 TEST(ChangChess, PaintsDirectionByDirectionFromThePlacedCellOutwards)
@@ -237,40 +251,38 @@ TEST(ChangChess, LeavesOpenRunsAloneEvenWhenLong)
     EXPECT_EQ(window.log.size(), 2u) << "only the two totals captions";
 }
 
-TEST(CountChess, EndsTheGameOnAFullBoardWhateverTheTotals)
+// The totals and their captions, and the end of the game on a full board or
+// a side without discs, which a recount never takes back.
+TEST(CountChess, CountsBothSidesAndEndsTheGameOnAFullBoardOrAnEmptySide)
 {
-    GameState state = stateWith(std::vector<std::string>(8, "BBBBWWWW"), BLACK);
-    FakeWindow window;
-    CountChess(state, window);
-    EXPECT_EQ(state.PlayerTotal, 32);
-    EXPECT_EQ(state.ComputerTotal, 32);
-    EXPECT_TRUE(state.GameOver);
-    EXPECT_EQ(window.caption(Label::Player), "Player total:32");
-}
-
-TEST(CountChess, EndsTheGameWhenEitherSideHasNoDiscLeft)
-{
-    for (Cell human : {BLACK, WHITE}) {
-        GameState state = stateWith({"B.......", "B.......", "........", "........", "........", "........",
-                                     "........", "........"},
-                                    human);
+    const std::vector<std::string> twoBlack{"B.......", "B.......", "........", "........",
+                                            "........", "........", "........", "........"};
+    const struct {
+        const char* name;
+        std::vector<std::string> picture;
+        Cell human;
+        bool overBefore;
+        int player, computer;
+        bool over;
+    } cases[] = {
+        {"a full board, whatever the totals", std::vector<std::string>(8, "BBBBWWWW"), BLACK, false, 32, 32, true},
+        {"the computer has no disc", twoBlack, BLACK, false, 2, 0, true},
+        {"the human has no disc", twoBlack, WHITE, false, 0, 2, true},
+        {"mid-game", startingPosition(), BLACK, false, 2, 2, false},
+        {"an ended game stays ended", startingPosition(), BLACK, true, 2, 2, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameState state = stateWith(c.picture, c.human);
+        state.GameOver = c.overBefore;
         FakeWindow window;
         CountChess(state, window);
-        EXPECT_TRUE(state.GameOver) << "human " << human;
-        EXPECT_EQ(human == BLACK ? state.ComputerTotal : state.PlayerTotal, 0);
+        EXPECT_EQ(state.PlayerTotal, c.player);
+        EXPECT_EQ(state.ComputerTotal, c.computer);
+        EXPECT_EQ(state.GameOver, c.over);
+        EXPECT_EQ(window.caption(Label::Player), totalCaption("Player", c.player));
+        EXPECT_EQ(window.caption(Label::Com), totalCaption("Computer", c.computer));
     }
-}
-
-TEST(CountChess, NeverClearsGameOverAndKeepsItOffMidGame)
-{
-    GameState state = stateWith(startingPosition(), BLACK);
-    FakeWindow window;
-    CountChess(state, window);
-    EXPECT_FALSE(state.GameOver);
-    EXPECT_EQ(window.caption(Label::Player), "Player total:02");
-    state.GameOver = true;
-    CountChess(state, window);
-    EXPECT_TRUE(state.GameOver);
 }
 
 TEST(ChangChess, CountsThePlacedDiscOnlyWhenTheCallerStoredIt)

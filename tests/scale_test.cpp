@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "BoardSurface.h"
-#include "WindowFixture.h"
+#include "support/WindowFixture.h"
 
 using namespace kalvado;
 using namespace kalvado::test;

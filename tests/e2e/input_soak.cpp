@@ -21,12 +21,11 @@
 #include <random>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include "../BoardPicture.h"
-#include "../support/Product.h"
-#include "../support/ScreenBoard.h"
+#include "support/BoardPicture.h"
+#include "support/Product.h"
+#include "support/ScreenBoard.h"
 #include "XSession.h"
 
 using namespace kalvado;
@@ -56,11 +55,6 @@ Totals totalsFrom(const std::string& tree)
     t.player = read("|Player total:");
     t.computer = read("|Computer total:");
     return t;
-}
-
-void pause(int ms)
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 } // namespace
@@ -105,11 +99,13 @@ int main(int argc, char** argv)
         window = x.waitWindow(MainTitle(), 10000);
         if (!window)
             return false;
-        pause(300);
         // The client area and a menu bar's height or so above it.
         frame = QRect(x.origin(window), QSize(CLIENT_WIDTH, CLIENT_HEIGHT) + QSize(0, 62));
         // The board's picture, below the menu bar; a new program shows skin 1.
-        const auto found = FindPicture(x.grab(), skin, QRect(frame.topLeft() + PictureInClient(), QSize(1, 61)));
+        std::optional<QPoint> found;
+        XSession::waitFor(
+            [&] { return (found = FindPicture(x.grab(), skin, QRect(frame.topLeft() + PictureInClient(), QSize(1, 61)))).has_value(); },
+            5000);
         if (found)
             board = *found;
         return found.has_value();
@@ -174,25 +170,36 @@ int main(int argc, char** argv)
         if (open.empty() && std::chrono::steady_clock::now() - lastCheck > std::chrono::seconds(4)) {
             lastCheck = std::chrono::steady_clock::now();
             x.xdotool("key Escape");
-            pause(400);
-            if (openBoxes().empty() && alive()) {
-                const QImage shot = x.grab();
-                const BoardCells shown = ShownDiscs(shot, board);
-                const int black = countCells(shown, BLACK), white = countCells(shown, WHITE);
-                const Totals t = totalsFrom(x.accessibilityTree(game));
-                if (openBoxes().empty() && alive()) {
-                    ++checks;
+            // Settled once the game answers a ping; its last paint may still
+            // be on the way, so the comparison may take a few looks.
+            x.answersPing(window, 2000);
+            std::string mismatch;
+            bool looked = false;
+            XSession::waitFor(
+                [&] {
+                    if (!openBoxes().empty() || !alive())
+                        return mismatch.clear(), true;
+                    const BoardCells shown = ShownDiscs(x.grab(), board);
+                    const int black = countCells(shown, BLACK), white = countCells(shown, WHITE);
+                    const Totals t = totalsFrom(x.accessibilityTree(game));
+                    if (!openBoxes().empty() || !alive())
+                        return mismatch.clear(), true;
+                    looked = true;
                     // New Game shows the starting discs under totals of 00
                     // until the first placement counts them.
                     const bool fresh = t.player == 0 && t.computer == 0 && black == 2 && white == 2;
                     const bool same = fresh || (t.player == black && t.computer == white)
                                       || (t.player == white && t.computer == black);
-                    if (!same)
-                        failures.push_back("the board shows " + std::to_string(black) + " black and "
-                                           + std::to_string(white) + " white discs, the labels "
-                                           + std::to_string(t.player) + " and " + std::to_string(t.computer));
-                }
-            }
+                    mismatch = same ? std::string()
+                                    : "the board shows " + std::to_string(black) + " black and " + std::to_string(white)
+                                          + " white discs, the labels " + std::to_string(t.player) + " and "
+                                          + std::to_string(t.computer);
+                    return same;
+                },
+                2000);
+            checks += looked;
+            if (!mismatch.empty())
+                failures.push_back(mismatch);
             continue;
         }
 

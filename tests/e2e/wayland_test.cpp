@@ -16,12 +16,13 @@
 #include <optional>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
-#include "../BoardPicture.h"
-#include "../FakeWindow.h"
-#include "../Placements.h"
-#include "../support/Product.h"
-#include "../support/ScreenBoard.h"
+#include "support/BoardPicture.h"
+#include "support/FakeWindow.h"
+#include "support/Placements.h"
+#include "support/Product.h"
+#include "support/ScreenBoard.h"
 #include "Game.h"
 #include "XSession.h"
 
@@ -88,28 +89,47 @@ TEST(Wayland, AWholeGameAsANativeWaylandClient)
     // Weston gives the keyboard to the window clicked, and to a box when it
     // opens. A box is known by the protocol log: its window gets a title when
     // it opens and is destroyed when it closes.
-    auto toplevels = [&](const std::string& request) {
+    auto logLines = [&] {
         const std::string said = readAll(log);
-        int n = 0;
-        std::size_t at = 0;
-        while (at < said.size()) {
+        std::vector<std::string> lines;
+        for (std::size_t at = 0; at < said.size();) {
             const std::size_t end = std::min(said.find('\n', at), said.size());
-            const std::string line = said.substr(at, end - at);
-            // libwayland writes an object as "xdg_toplevel@32", or since 1.23 as
-            // "xdg_toplevel#32".
-            const bool toplevel = line.find("-> xdg_toplevel@") != std::string::npos
-                                  || line.find("-> xdg_toplevel#") != std::string::npos;
-            n += toplevel && line.find(request) != std::string::npos;
+            lines.push_back(said.substr(at, end - at));
             at = end + 1;
         }
+        return lines;
+    };
+    // libwayland writes an object as "xdg_toplevel@32", or since 1.23 as
+    // "xdg_toplevel#32".
+    auto toplevelRequest = [](const std::string& line, const std::string& request) {
+        return (line.find("-> xdg_toplevel@") != std::string::npos || line.find("-> xdg_toplevel#") != std::string::npos)
+               && line.find(request) != std::string::npos;
+    };
+    auto toplevels = [&](const std::string& request) {
+        int n = 0;
+        for (const std::string& line : logLines())
+            n += toplevelRequest(line, request);
         return n;
+    };
+    // The box that is the window titled after `titled` others has the
+    // keyboard once weston tells the game of a keyboard entering after it.
+    auto boxHasKeyboard = [&](int titled) {
+        int titles = 0;
+        for (const std::string& line : logLines()) {
+            if (toplevelRequest(line, ".set_title("))
+                ++titles;
+            else if (titles > titled && line.find("wl_keyboard") != std::string::npos
+                     && line.find(".enter(") != std::string::npos && line.find("->") == std::string::npos)
+                return true;
+        }
+        return false;
     };
     // `titled`: how many windows had been given a title before the input
     // that opens the box.
     auto answerBox = [&](const BoxAnswer& answer, int titled) {
         const int gone = toplevels(".destroy()");
         EXPECT_TRUE(XSession::waitFor([&] { return toplevels(".set_title(") > titled; }, 5000)) << "no box opened";
-        usleep(200 * 1000); // mapped and given the keyboard
+        EXPECT_TRUE(XSession::waitFor([&] { return boxHasKeyboard(titled); }, 5000)) << "the box has no keyboard";
         x.xdotool(std::string("key ") + answer.key);
         EXPECT_TRUE(XSession::waitFor([&] { return toplevels(".destroy()") > gone; }, 5000)) << "the box stays";
     };
@@ -142,7 +162,7 @@ TEST(Wayland, AWholeGameAsANativeWaylandClient)
         model.clearRecords();
         titled = toplevels(".set_title(");
         if (const auto cell = FirstLegalPlacement(state)) {
-            flow.picBoard_MouseUp(1, 0, CellMiddle(cell->first), CellMiddle(cell->second));
+            ClickCell(flow, cell->first, cell->second);
             click(*picture + DiscCentre(cell->first, cell->second));
         } else {
             flow.cmdPass_Click();

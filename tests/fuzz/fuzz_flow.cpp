@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "FakeWindow.h"
+#include "support/FakeWindow.h"
 #include "Game.h"
-#include "Invariants.h"
-#include "Placements.h"
+#include "support/Invariants.h"
+#include "support/Placements.h"
 #include "SkinPath.h"
 
 using namespace kalvado;
@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         window.clearRecords();
         switch (in.byte() % 6) {
         case 0:
-            window.answers.push_back(in.byte() & 1 ? ANSWER_YES : ANSWER_NO);
+            window.script.answers.push_back(in.byte() & 1 ? ANSWER_YES : ANSWER_NO);
             game.mNewGame_Click();
             fresh = true;
             break;
@@ -80,8 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const int col = in.byte() % 10 - 1;
             const int row = in.byte() % 10 - 1;
             const int button = in.byte(), shift = in.byte();
-            game.picBoard_MouseUp(button, shift, static_cast<float>(12 + 57 * col + in.byte() % 57),
-                                  static_cast<float>(12 + 57 * row + in.byte() % 57));
+            game.picBoard_MouseUp(button, shift, static_cast<float>(CellStart(col) + in.byte() % CELL_SIZE),
+                                  static_cast<float>(CellStart(row) + in.byte() % CELL_SIZE));
             break;
         }
         case 3: { // any position at all: negative, huge, not finite

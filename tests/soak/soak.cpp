@@ -19,8 +19,9 @@
 #include <string>
 #include <unistd.h>
 
-#include "../OffscreenApp.h"
-#include "../Placements.h"
+#include "support/BoxScript.h"
+#include "support/OffscreenApp.h"
+#include "support/Placements.h"
 #include "BoardSurface.h"
 #include "frmGame.h"
 
@@ -62,10 +63,11 @@ int main(int argc, char** argv)
     std::uniform_int_distribution<int> percent(0, 99);
 
     long boxes = 0;
+    BoxScript script;
     frmGame window(QDir(QStringLiteral(KALVADO_SOURCE_DIR)).absolutePath(),
                    [&](QWidget*, const QString&, int style, const QString&) {
                        ++boxes;
-                       return (style & Style::YesNo) ? (percent(rng) < 50 ? ANSWER_YES : ANSWER_NO) : ANSWER_OK;
+                       return script.answer(style);
                    });
     window.show();
     const GameState& state = window.state();
@@ -78,6 +80,7 @@ int main(int argc, char** argv)
             startKiB = residentKiB();
         if (game % 97 == 0)
             controls.trigger(("mBoard_" + std::to_string(1 + percent(rng) % 3)).c_str());
+        script.answers = {percent(rng) < 50 ? ANSWER_YES : ANSWER_NO};
         controls.trigger("mNewGame");
         for (int action = 0; action < 400 && !state.GameOver; ++action) {
             const int roll = percent(rng);
@@ -95,7 +98,7 @@ int main(int argc, char** argv)
                 continue;
             }
             const auto [col, row] = legal[static_cast<std::size_t>(percent(rng)) % legal.size()];
-            controls.release(CellMiddle(col), CellMiddle(row));
+            controls.release(static_cast<float>(DiscMiddle(col)), static_cast<float>(DiscMiddle(row)));
             ++placements;
         }
         ended += state.GameOver;

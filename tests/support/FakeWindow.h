@@ -1,13 +1,14 @@
 #pragma once
 
 #include <array>
-#include <deque>
 #include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "BoardPicture.h"
+#include "BoxScript.h"
 #include "WindowOps.h"
 
 namespace kalvado::test {
@@ -19,12 +20,21 @@ struct Box {
     bool operator==(const Box&) const = default;
 };
 
+// What the player saw around a box while it was open.
+struct Seen {
+    std::string status;
+    bool passEnabled;
+    std::string background;
+    BoardCells shown;
+};
+
 // Records every window operation in order and keeps a model of what the
 // player would see: the discs on the surface, the captions, the Pass button.
 class FakeWindow : public WindowOps {
 public:
     std::vector<std::string> log;
     std::vector<Box> boxes;
+    std::vector<Seen> atBoxes;          // what was shown while each box was open
     std::vector<std::string> said;      // announcements, kept apart from the log
     std::map<Label, std::string> captions;
     std::array<Cell, CELL_COUNT> screen{};      // disc painted in each cell, EMPTY when none
@@ -36,8 +46,7 @@ public:
 
     std::set<std::string> unreadable;    // paths whose load fails
     std::set<std::string> failingOps;    // operations that throw (for failure paths)
-    std::deque<int> answers;             // scripted answers to Yes/No boxes
-    int defaultYesNo = ANSWER_YES;
+    BoxScript script;                    // answers to the boxes
 
     FakeWindow() { screen.fill(EMPTY); }
 
@@ -100,16 +109,18 @@ public:
     {
         log.push_back("box " + text);
         boxes.push_back({text, style, title});
-        if ((style & Style::YesNo) == 0)
-            return ANSWER_OK;
-        if (answers.empty())
-            return defaultYesNo;
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
+        atBoxes.push_back({caption(Label::Info), passEnabled, background, shown()});
+        return script.answer(style);
     }
 
     Cell screenAt(int col, int row) const { return screen.at(static_cast<std::size_t>(cellIndex(col, row))); }
+    // The discs on the surface, as a board.
+    BoardCells shown() const
+    {
+        BoardCells board;
+        forEachCell([&](int col, int row) { board(col, row) = screenAt(col, row); });
+        return board;
+    }
     std::string caption(Label label) const
     {
         auto it = captions.find(label);
@@ -119,6 +130,7 @@ public:
     {
         log.clear();
         boxes.clear();
+        atBoxes.clear();
         said.clear();
     }
 

@@ -30,10 +30,10 @@ inline std::optional<std::pair<int, int>> FirstLegalPlacement(const GameState& s
     return cells.front();
 }
 
-// The middle pixel of cell k along either axis of the surface.
-inline float CellMiddle(int k)
+// A release on a cell's disc centre, as a click there hands it on.
+inline Outcome ClickCell(Game& game, int col, int row, int button = 1)
 {
-    return static_cast<float>(BOARD_ORIGIN + CELL_SIZE * k + CELL_SIZE / 2);
+    return game.picBoard_MouseUp(button, 0, static_cast<float>(DiscMiddle(col)), static_cast<float>(DiscMiddle(row)));
 }
 
 // A simple human: the first legal cell in scan order, else Pass. Returns
@@ -45,7 +45,7 @@ inline bool PlayFirstLegalOrPass(const GameState& state, Game& game)
         game.cmdPass_Click();
         return false;
     }
-    game.picBoard_MouseUp(1, 0, CellMiddle(cell->first), CellMiddle(cell->second));
+    ClickCell(game, cell->first, cell->second);
     return true;
 }
 

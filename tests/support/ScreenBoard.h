@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "../FakeWindow.h"
+#include "BoardPicture.h"
+#include "BoxScript.h"
+#include "FakeWindow.h"
 #include "GameState.h"
 #include "MessageBoxes.h"
 #include "Product.h"
@@ -75,25 +77,44 @@ inline BoardCells ShownDiscs(const QImage& shot, QPoint picture)
     return ShownDiscs(shot, [&](int col, int row) { return picture + DiscCentre(col, row); });
 }
 
+// What is wrong with the discs that `shot` shows from the board picture's
+// top-left pixel `picture` on, against `board` over `skin` (at a ratio of
+// 1): a disc fills its cell out to its radius, an empty cell shows the skin.
+// Empty when all is right.
+inline std::string DiscMismatch(const QImage& shot, QPoint picture, const BoardCells& board, const QImage& skin)
+{
+    const BoardCells shown = ShownDiscs(shot, picture);
+    if (shown != board)
+        return "the discs shown are\n" + pictureOf(shown) + "where the board has\n" + pictureOf(board);
+    std::string wrong;
+    forEachCell([&](int col, int row) {
+        const QPoint c = DiscCentre(col, row);
+        const Cell cell = board(col, row);
+        for (QPoint p : {c, c + QPoint(-DISC_RADIUS, 0), c + QPoint(DISC_RADIUS, 0), c + QPoint(0, -DISC_RADIUS),
+                         c + QPoint(0, DISC_RADIUS)}) {
+            if (cell == EMPTY && !skin.rect().contains(p))
+                continue; // a small skin leaves the window colour there
+            const QRgb expected = cell == BLACK ? qRgb(0, 0, 0) : cell == WHITE ? qRgb(255, 255, 255) : skin.pixel(p);
+            if (wrong.empty() && (shot.pixel(picture + p) | 0xff000000) != (expected | 0xff000000))
+                wrong = "cell " + std::to_string(col) + "," + std::to_string(row) + " shows the wrong disc";
+        }
+    });
+    return wrong;
+}
+
 // The title and key that answer each box the model expects, in order: Return
-// for OK and for Yes (the default button), Escape for No. A Yes/No box takes
-// the next of `answers`.
+// for OK and for Yes (the default button), Escape for No, as `script` says.
 struct BoxAnswer {
     std::string title;
     const char* key;
 };
-inline std::vector<BoxAnswer> BoxAnswers(const std::vector<Box>& boxes, std::vector<int> answers = {})
+inline std::vector<BoxAnswer> BoxAnswers(const std::vector<Box>& boxes, BoxScript script = {})
 {
-    std::vector<BoxAnswer> script;
-    for (const Box& box : boxes) {
-        int answer = ANSWER_OK;
-        if ((box.style & Style::ButtonMask) == Style::YesNo && !answers.empty()) {
-            answer = answers.front();
-            answers.erase(answers.begin());
-        }
-        script.push_back({box.title.empty() ? std::string(APP_TITLE) : box.title, answer == ANSWER_NO ? "Escape" : "Return"});
-    }
-    return script;
+    std::vector<BoxAnswer> keys;
+    for (const Box& box : boxes)
+        keys.push_back({box.title.empty() ? std::string(APP_TITLE) : box.title,
+                        script.answer(box.style) == ANSWER_NO ? "Escape" : "Return"});
+    return keys;
 }
 
 } // namespace kalvado::test

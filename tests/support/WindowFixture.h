@@ -15,15 +15,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "BoardSurface.h"
+#include "BoxScript.h"
 #include "frmGame.h"
-#include "support/Product.h"
+#include "Product.h"
+#include "ScreenBoard.h"
 
 namespace kalvado::test {
 
@@ -50,7 +51,7 @@ class WindowTest : public testing::Test {
 protected:
     QTemporaryDir dir;
     std::vector<RecordedBox> boxes;
-    std::deque<int> answers;
+    BoxScript script;
     std::unique_ptr<frmGame> w;
     int boxOpenMs = 0; // how long each box stays open, events running
     int openBoxes = 0;
@@ -75,14 +76,7 @@ protected:
             if (boxOpenMs > 0)
                 QTest::qWait(boxOpenMs);
             --openBoxes;
-            if ((style & Style::YesNo) == 0)
-                return ANSWER_OK;
-            int answer = ANSWER_YES;
-            if (!answers.empty()) {
-                answer = answers.front();
-                answers.pop_front();
-            }
-            return answer;
+            return script.answer(style);
         });
     }
 
@@ -117,7 +111,7 @@ protected:
 
     void newGame(int answer)
     {
-        answers.push_back(answer);
+        script.answers.push_back(answer);
         action("mNewGame")->trigger();
     }
 
@@ -129,17 +123,10 @@ protected:
         return titles;
     }
 
-    // The disc centre of every cell shows the cell's code.
+    // The picture shows the window's board over `background`.
     void expectDiscsMatchBoard(const QImage& background)
     {
-        for (int col = 0; col < 8; ++col)
-            for (int row = 0; row < 8; ++row) {
-                const QPoint c = DiscCentre(col, row);
-                const Cell cell = w->state().Board(col, row);
-                const QRgb expected = cell == BLACK ? qRgb(0, 0, 0) : cell == WHITE ? qRgb(255, 255, 255)
-                                                                                     : background.pixel(c);
-                ASSERT_EQ(px(c.x(), c.y()), expected) << "cell " << col << "," << row;
-            }
+        EXPECT_EQ(DiscMismatch(board().picture(), {0, 0}, w->state().Board, background), "");
     }
 };
 
