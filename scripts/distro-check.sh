@@ -2,22 +2,27 @@
 # Runs README's test command on a fresh, minimal Debian release, as a new
 # user of the project would: a throwaway chroot made with mmdebstrap from
 # Debian's archive, a clone of one commit in it, and `bash scripts/test.sh`
-# there, with nothing installed by hand.
-#   bash scripts/distro-check.sh RELEASE [--user] [COMMIT]
+# there, with nothing installed by hand; then, with Qt's private headers
+# removed, a fresh configure, which must leave the accessibility tests out
+# and pass.
+#   bash scripts/distro-check.sh RELEASE [--user | --configure-only] [COMMIT]
 #     RELEASE  a Debian suite: trixie (13), bookworm (12), ...
 #     --user   install what the tests need as root (deps.sh test), then run
 #              the test command as an unprivileged user
+#     --configure-only
+#              install what the tests need and check the configure without
+#              Qt's private headers alone, without the test command
 #     COMMIT   what to check (default HEAD); it must be committed
 # Needs root, mmdebstrap, about 3 GB of disk under ${TMPDIR:-/var/tmp} and
 # network to Debian's archive. Everything it makes is removed afterwards,
 # and its mounts are undone, whether the run passes or not.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-release=${1:?usage: bash scripts/distro-check.sh RELEASE [--user] [COMMIT]}
+release=${1:?usage: bash scripts/distro-check.sh RELEASE [--user | --configure-only] [COMMIT]}
 shift
 as=root
-if [ "${1-}" = --user ]; then
-    as=user
+if [ "${1-}" = --user ] || [ "${1-}" = --configure-only ]; then
+    as=${1#--}
     shift
 fi
 commit=$(git rev-parse --verify "${1:-HEAD}^{commit}")
@@ -77,11 +82,20 @@ run_in() { # user home command: with the PATH Debian gives root or a user
 status=0
 if [ "$as" = root ]; then
     run_in 0:0 /root 'cd /src && bash scripts/test.sh' || status=$?
+elif [ "$as" = configure-only ]; then
+    run_in 0:0 /root 'cd /src && bash scripts/deps.sh test' || status=$?
 else
     chroot "$root" useradd --create-home player
     chroot "$root" chown -R player:player /src
     run_in 0:0 /root 'cd /src && bash scripts/deps.sh test' || status=$?
     [ "$status" -ne 0 ] || run_in player:player /home/player 'cd /src && bash scripts/test.sh' || status=$?
+fi
+if [ "$status" -eq 0 ]; then
+    echo "== configure without Qt's private headers"
+    run_in 0:0 /root 'apt-get remove -y -qq qt6-base-private-dev >/dev/null
+        ! find /usr/include -path "*/qpa/qplatformaccessibility.h" | grep -q . || { echo "the private headers are still there"; exit 1; }
+        cmake -S /src -B /tmp/no-private >/tmp/no-private.log 2>&1 || { cat /tmp/no-private.log; exit 1; }
+        grep "accessibility tests are left out" /tmp/no-private.log' || status=$?
 fi
 took=$(( $(date +%s) - started ))
 version=$(cat "$root/etc/debian_version" 2>/dev/null || echo "?")

@@ -1,15 +1,34 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: once optimised, once under
-# AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer, and the
-# libraries and tests once more with clang; then runs each fuzz target for a
+# Builds everything and runs every test: once optimised (every test), once
+# under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer (all
+# but the whole games, which the optimised pass plays), and once more with
+# clang (the unit and widget tests); then runs each fuzz target for a
 # bounded time, and builds the .deb twice and checks it (installed and
 # removed as root; unpacked into a scratch root otherwise).
+#
+#   bash scripts/test.sh           everything, as CI runs it
+#   bash scripts/test.sh --quick   the day-to-day loop: the optimised build,
+#                                  then the unit and widget tests and one
+#                                  short game of the real program
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh test
 jobs=$(nproc)
+
+if [ "${1-}" = --quick ]; then
+    if [ ! -f build/dev/CMakeCache.txt ]; then
+        bash scripts/deps.sh test
+        cmake --preset dev >/dev/null
+    fi
+    cmake --build --preset dev -j "$jobs"
+    exec ctest --preset dev -j "$jobs" -L 'unit|widget|quick'
+fi
+[ $# -eq 0 ] || { echo "usage: bash scripts/test.sh [--quick]" >&2; exit 2; }
+
+bash scripts/deps.sh test
+# Each pass's heading says when it started, to see where the time goes.
+at() { printf '%d:%02d' $((SECONDS / 60)) $((SECONDS % 60)); }
 for preset in dev asan; do
-    echo "== $preset"
+    echo "== $preset ($(at))"
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j "$jobs"
     ctest --preset "$preset" -j "$jobs"
@@ -17,22 +36,22 @@ done
 # The passes below need tools that a system may lack (deps.sh installs them
 # where it can); a missing one is named and its pass left out.
 skipped=()
-echo "== clang"
+echo "== clang ($(at))"
 if command -v clang++ >/dev/null; then
     cmake --preset clang >/dev/null
     cmake --build --preset clang -j "$jobs"
-    # The real program under X is played by the dev and asan runs already.
-    ctest --preset clang -j "$jobs" -E '^(e2e|e2e_installed|soak|wayland|input_soak|orca)$'
+    # The real program is played by the dev and asan passes already.
+    ctest --preset clang -j "$jobs" -L 'unit|widget'
 else
     skipped+=("the clang build (no clang++)")
 fi
-echo "== fuzz"
+echo "== fuzz ($(at))"
 if command -v clang++ >/dev/null && [ -n "$(find /usr/lib/llvm-* -name 'libclang_rt.fuzzer-x86_64.a' 2>/dev/null)" ]; then
     bash scripts/fuzz.sh 45
 else
     skipped+=("the fuzzers (no clang fuzzer runtime)")
 fi
-echo "== package"
+echo "== package ($(at))"
 if command -v lintian >/dev/null && command -v dpkg-deb >/dev/null && command -v appstreamcli >/dev/null \
     && command -v desktop-file-validate >/dev/null; then
     bash scripts/package-check.sh
@@ -42,3 +61,4 @@ fi
 for pass in "${skipped[@]}"; do
     echo "left out: $pass" >&2
 done
+echo "== all passed ($(at))"
