@@ -2,9 +2,10 @@
 # Builds everything and runs every test: once optimised (every test), once
 # under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer (all
 # but the whole games, which the optimised pass plays), and once more with
-# clang (the unit and widget tests); then runs each fuzz target for a
-# bounded time, and builds the .deb twice and checks it (installed and
-# removed as root; unpacked into a scratch root otherwise).
+# clang under the same sanitizers (the unit and widget tests), which also
+# runs each fuzz target for a bounded time; then builds the .deb twice and
+# checks it (installed and removed as root; unpacked into a scratch root
+# otherwise).
 #
 #   bash scripts/test.sh           everything, as CI runs it
 #   bash scripts/test.sh --quick   the day-to-day loop: the optimised build,
@@ -36,20 +37,22 @@ done
 # The passes below need tools that a system may lack (deps.sh installs them
 # where it can); a missing one is named and its pass left out.
 skipped=()
-echo "== clang ($(at))"
-if command -v clang++ >/dev/null; then
+echo "== clang and the fuzzers ($(at))"
+if command -v clang++ >/dev/null && [ -n "$(find /usr/lib/llvm-* -name 'libclang_rt.fuzzer-x86_64.a' 2>/dev/null)" ]; then
+    # One clang tree, under ASan and UBSan, builds everything with its
+    # warnings as errors, runs the unit and widget tests (the real program is
+    # played by the passes above), and feeds the fuzz targets.
+    cmake --preset fuzz >/dev/null
+    cmake --build --preset fuzz -j "$jobs"
+    ctest --preset fuzz -j "$jobs" -L 'unit|widget'
+    bash scripts/fuzz.sh 45
+elif command -v clang++ >/dev/null; then
     cmake --preset clang >/dev/null
     cmake --build --preset clang -j "$jobs"
-    # The real program is played by the dev and asan passes already.
     ctest --preset clang -j "$jobs" -L 'unit|widget'
-else
-    skipped+=("the clang build (no clang++)")
-fi
-echo "== fuzz ($(at))"
-if command -v clang++ >/dev/null && [ -n "$(find /usr/lib/llvm-* -name 'libclang_rt.fuzzer-x86_64.a' 2>/dev/null)" ]; then
-    bash scripts/fuzz.sh 45
-else
     skipped+=("the fuzzers (no clang fuzzer runtime)")
+else
+    skipped+=("the clang build and the fuzzers (no clang++)")
 fi
 echo "== package ($(at))"
 if command -v lintian >/dev/null && command -v dpkg-deb >/dev/null && command -v appstreamcli >/dev/null \
