@@ -23,7 +23,9 @@ git ls-files -z | xargs -0 cp --parents -t "$work/src"
     umask 002
     export TZ=Pacific/Chatham LC_ALL=C.UTF-8
     cd "$work/src"
-    cmake --preset dev >/dev/null
+    # The dev tree's configuration without tests and benchmarks: cpack
+    # builds everything of a tree before it packs, and the game is enough.
+    cmake --preset dev -DBUILD_TESTING=OFF -DKALVADO_BUILD_BENCHMARKS=OFF >/dev/null
     cmake --build --preset dev -j "$(nproc)" --target kalvado packaging_docs >/dev/null
     cmake --build build/dev --target deb >/dev/null
 )

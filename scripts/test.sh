@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: once optimised (every test), once
-# under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer (all
-# but the whole games, which the optimised pass plays), and once more with
-# clang under the same sanitizers (the unit and widget tests), which also
-# runs each fuzz target for a bounded time; then builds the .deb twice and
-# checks it (installed and removed as root; unpacked into a scratch root
-# otherwise).
+# Builds everything and runs every test: once optimised with GCC (every
+# test), once with clang under AddressSanitizer, UndefinedBehaviorSanitizer
+# and LeakSanitizer (all but the whole games, which the optimised pass
+# plays), which also feeds each fuzz target for a bounded time; then builds
+# the .deb twice and checks it (installed and removed as root; unpacked into
+# a scratch root otherwise). Without clang the sanitizer pass is GCC's.
 #
 #   bash scripts/test.sh           everything, as CI runs it
 #   bash scripts/test.sh --quick   the day-to-day loop: the optimised build,
@@ -28,31 +27,30 @@ fi
 bash scripts/deps.sh test
 # Each pass's heading says when it started, to see where the time goes.
 at() { printf '%d:%02d' $((SECONDS / 60)) $((SECONDS % 60)); }
-for preset in dev asan; do
-    echo "== $preset ($(at))"
+pass() { # preset [ctest arguments]
+    local preset=$1
+    shift
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j "$jobs"
-    ctest --preset "$preset" -j "$jobs"
-done
+    ctest --preset "$preset" -j "$jobs" "$@"
+}
+echo "== dev ($(at))"
+pass dev
 # The passes below need tools that a system may lack (deps.sh installs them
 # where it can); a missing one is named and its pass left out.
 skipped=()
-echo "== clang and the fuzzers ($(at))"
 if command -v clang++ >/dev/null && [ -n "$(find /usr/lib/llvm-* -name 'libclang_rt.fuzzer-x86_64.a' 2>/dev/null)" ]; then
-    # One clang tree, under ASan and UBSan, builds everything with its
-    # warnings as errors, runs the unit and widget tests (the real program is
-    # played by the passes above), and feeds the fuzz targets.
-    cmake --preset fuzz >/dev/null
-    cmake --build --preset fuzz -j "$jobs"
-    ctest --preset fuzz -j "$jobs" -L 'unit|widget'
+    # One clang tree under ASan, UBSan and LSan builds everything with its
+    # warnings as errors, runs every test but the whole games (which the dev
+    # pass plays), and feeds the fuzz targets.
+    echo "== clang with the sanitizers ($(at))"
+    pass fuzz
+    echo "== fuzz ($(at))"
     bash scripts/fuzz.sh 45
-elif command -v clang++ >/dev/null; then
-    cmake --preset clang >/dev/null
-    cmake --build --preset clang -j "$jobs"
-    ctest --preset clang -j "$jobs" -L 'unit|widget'
-    skipped+=("the fuzzers (no clang fuzzer runtime)")
 else
-    skipped+=("the clang build and the fuzzers (no clang++)")
+    echo "== GCC with the sanitizers ($(at))"
+    pass asan
+    skipped+=("the clang build and the fuzzers (no clang++ or no clang fuzzer runtime)")
 fi
 echo "== package ($(at))"
 if command -v lintian >/dev/null && command -v dpkg-deb >/dev/null && command -v appstreamcli >/dev/null \

@@ -16,7 +16,7 @@
 
 extern char** environ;
 
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(KALVADO_SANITIZE)
 // These programs only drive the real game, whose own runs keep their leak
 // check. LeakSanitizer's stop-the-world can crash in them at exit while Qt's
 // threads still run, failing a test whose game was fine.

@@ -109,7 +109,7 @@ int main(int argc, char** argv)
     std::printf("games %ld, ended %ld, placements %ld, boxes %ld\n", games, ended, placements, boxes);
     std::printf("resident after warm-up %ld KiB, at the end %ld KiB, grown %ld KiB\n", startKiB, endKiB, grown);
     // Noise: allocator arenas settle in steps of a few hundred KiB.
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(KALVADO_SANITIZE)
     // AddressSanitizer's quarantine holds on to freed memory by design, so
     // resident memory says nothing here; LeakSanitizer checks at exit.
     const bool steady = true;
