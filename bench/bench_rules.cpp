@@ -17,7 +17,7 @@ public:
     void showDefaultImage() override {}
     void setBoardCursor() override {}
     void markSkinItem(int, bool) override {}
-    void announce(const std::string&) override {}
+    void showTotals(int, int) override {}
     int MsgBox(const std::string&, int, const std::string&) override { return ANSWER_OK; }
 };
 

@@ -6,11 +6,9 @@
 #include "Rules.h"
 #include "SkinPath.h"
 #include "Steps.h"
+#include "Texts.h"
 
 namespace kalvado {
-
-const char* const NO_SKIN_TEXT = "No source skin, default is use, you can't change skin.";
-const char* const NO_SKIN_TITLE = "No skin source";
 
 Game::Game(GameState& state, WindowOps& window, std::string exeDir)
     : m_state(state)
@@ -19,8 +17,7 @@ Game::Game(GameState& state, WindowOps& window, std::string exeDir)
 {
 }
 
-// Runs one user action and reports it: returned, and said to assistive
-// technology through the window.
+// Runs one user action and reports what it did.
 template <typename Body>
 Outcome Game::report(Body&& body)
 {
@@ -29,7 +26,6 @@ Outcome Game::report(Body&& body)
     m_outcome.human = m_state.PlayerColor;
     m_outcome.playerTotal = m_state.PlayerTotal;
     m_outcome.computerTotal = m_state.ComputerTotal;
-    m_window.announce(Announcement(m_outcome));
     return m_outcome;
 }
 
@@ -60,8 +56,7 @@ void Game::ResetGame()
 {
     ClearBoard(m_state);
     m_window.DrawBoard();
-    m_window.setCaption(Label::Player, "Player total:00");
-    m_window.setCaption(Label::Com, "Computer total:00");
+    m_window.showTotals(0, 0);
     m_state.GameOver = false;
     m_state.PassPending = false;
 }
@@ -99,7 +94,7 @@ void Game::newGame()
                 m_window.DrawChess(3, 4, WHITE);
                 m_window.DrawChess(4, 3, WHITE);
             },
-            [&] { answer = m_window.MsgBox("New game! You go first?", Style::Information + Style::YesNo); },
+            [&] { answer = m_window.MsgBox(NEW_GAME_QUESTION, Style::Information + Style::YesNo); },
             [&] { m_state.GameStarted = true; },
             [&] { m_window.setPassEnabled(true); },
             [&] {
@@ -140,11 +135,11 @@ void Game::placeAt(int col, int row)
     if (!m_state.GameStarted || m_state.GameOver)
         return;
     if (m_state.Board(col, row) != EMPTY) {
-        m_window.MsgBox("Already occupied!", Style::Exclamation, "Oop!!!");
+        m_window.MsgBox(ALREADY_OCCUPIED, Style::Exclamation, REFUSED_TITLE);
         return;
     }
     if (SpotValue(m_state, col, row, m_state.PlayerColor) == 0) {
-        m_window.MsgBox("Invalid position!", Style::Exclamation, "Oop!!!");
+        m_window.MsgBox(INVALID_POSITION, Style::Exclamation, REFUSED_TITLE);
         return;
     }
     placeDisc(col, row, m_state.PlayerColor);
@@ -221,8 +216,7 @@ void Game::setStatus(const std::string& text)
 void Game::ComputerGo()
 {
     if (!m_state.GameStarted) {
-        m_window.MsgBox("You should start a game first! Press F2 to start a new game!", Style::Exclamation,
-                        "No game define!");
+        m_window.MsgBox(NO_GAME_TEXT, Style::Exclamation, NO_GAME_TITLE);
         return;
     }
     if (m_state.GameOver) {
@@ -230,7 +224,7 @@ void Game::ComputerGo()
         return;
     }
     if (!FindMove(m_state, m_state.ComputerColor)) {
-        setStatus("i have no road to go, now is your turn!");
+        setStatus(COMPUTER_STUCK_TEXT);
         noPlacement();
         return;
     }
@@ -244,7 +238,7 @@ void Game::ComputerGo()
         setStatus("");
         return;
     }
-    setStatus("you have no road to go, press 'Pass'!");
+    setStatus(HUMAN_STUCK_TEXT);
     noPlacement();
 }
 
@@ -271,12 +265,12 @@ void Game::AnnounceResult()
     // A tie goes to the human.
     if (m_state.PlayerTotal < m_state.ComputerTotal) {
         m_outcome.result = Result::ComputerWins;
-        m_window.MsgBox("you lost!", Style::Information, "you lost");
-        setStatus("you lost!");
+        m_window.MsgBox(LOST_TEXT, Style::Information, LOST_TITLE);
+        setStatus(LOST_TEXT);
     } else {
         m_outcome.result = Result::HumanWins;
-        m_window.MsgBox("you win!", Style::Information, "you win");
-        setStatus("you win!");
+        m_window.MsgBox(WIN_TEXT, Style::Information, WIN_TITLE);
+        setStatus(WIN_TEXT);
     }
 }
 

@@ -4,16 +4,14 @@
 
 #include "GameState.h"
 #include "Outcome.h"
+#include "Texts.h"
 #include "WindowOps.h"
 
 namespace kalvado {
 
-extern const char* const NO_SKIN_TEXT;
-extern const char* const NO_SKIN_TITLE;
-
 // The game's flow: one entry per user action, each running to its end
 // (the computer's reply and every message box included) before returning.
-// Each returns what it did, and says it through the window's announce().
+// Each returns what it did: the window's one account of the action.
 class Game {
 public:
     Game(GameState& state, WindowOps& window, std::string exeDir);

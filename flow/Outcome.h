@@ -34,9 +34,4 @@ struct Outcome {
 // "C5": the column letter and the row number, row 1 at the top.
 std::string CellName(int col, int row);
 
-// The sentence assistive technology hears after the action: "You played E3
-// and turned 1. Computer played D3 and turned 1. You 3, computer 3." and the
-// status line's text, when it set one. Empty when there is nothing to say.
-std::string Announcement(const Outcome& outcome);
-
 } // namespace kalvado

@@ -76,13 +76,6 @@ void ChangChess(GameState& state, WindowOps& window, int col, int row, Cell play
     CountChess(state, window);
 }
 
-std::string TotalText(const char* prefix, int total)
-{
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%02d", total);
-    return std::string(prefix) + digits;
-}
-
 void CountChess(GameState& state, WindowOps& window)
 {
     long player = 0;
@@ -96,8 +89,7 @@ void CountChess(GameState& state, WindowOps& window)
     });
     state.PlayerTotal = checked16(player);
     state.ComputerTotal = checked16(computer);
-    window.setCaption(Label::Player, TotalText("Player total:", state.PlayerTotal));
-    window.setCaption(Label::Com, TotalText("Computer total:", state.ComputerTotal));
+    window.showTotals(state.PlayerTotal, state.ComputerTotal);
     if (player + computer == BOARD_SIZE * BOARD_SIZE || computer == 0 || player == 0)
         state.GameOver = true;
 }

@@ -25,6 +25,4 @@ void CountChess(GameState& state, WindowOps& window);
 // Returns false, leaving them as they were, when `player` has none.
 bool FindMove(GameState& state, Cell player);
 
-std::string TotalText(const char* prefix, int total);
-
 } // namespace kalvado

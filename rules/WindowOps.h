@@ -38,6 +38,9 @@ public:
     virtual void DrawChess(int col, int row, Cell chess) = 0;
     virtual void DrawBoard() = 0;
     virtual void setCaption(Label label, const std::string& text) = 0;
+    // The two score labels: each side's total in two digits after its
+    // prefix ("Player total:04").
+    virtual void showTotals(int player, int computer) = 0;
     virtual void setPassEnabled(bool enabled) = 0;
 
     // Shows the image file as the board background, wiping what was drawn;
@@ -51,10 +54,6 @@ public:
     // Adds or removes the " *" that marks skin n (1..3) in the Option menu;
     // throws std::out_of_range for any other n.
     virtual void markSkinItem(int n, bool marked) = 0;
-
-    // Says what an action did to assistive technology (nothing when empty);
-    // shows nothing.
-    virtual void announce(const std::string& text) = 0;
 
     // Modal; an empty title means the application's own title. Returns the
     // button chosen (ANSWER_YES for Yes).

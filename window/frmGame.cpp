@@ -4,8 +4,11 @@
 #include <QLayout>
 #include <QScopedValueRollback>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
+#include <vector>
 
 #include "Accessibility.h"
 #include "Announcer.h"
@@ -15,9 +18,11 @@
 #include "CloseRequests.h"
 #include "FormFonts.h"
 #include "Images.h"
+#include "Language.h"
 #include "Mnemonics.h"
 #include "ReadOut.h"
 #include "Separator.h"
+#include "Summary.h"
 #include "ui_frmGame.h"
 
 // The images live in a static library, whose resources nothing else pulls in.
@@ -29,6 +34,9 @@ static void initImageResources()
 namespace kalvado {
 
 namespace {
+
+// Marks the skin in use in the Option menu, in every language.
+const QString SKIN_MARK = " *";
 
 QString exeDirOr(const QString& dir)
 {
@@ -58,18 +66,19 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
     new ImmediateMnemonics(this, {ui->cmdPass, ui->cmdAbout, ui->cmdExit});
     m_closeRequests = std::make_unique<CloseRequests>(this, [this] { closeWhileBoxOpen(); });
 
-    connect(ui->mNewGame, &QAction::triggered, this, [this] { act([this] { m_game.mNewGame_Click(); }); });
+    connect(ui->mNewGame, &QAction::triggered, this, [this] { act([this] { return m_game.mNewGame_Click(); }); });
     connect(ui->mExit, &QAction::triggered, this, [this] { act([this] { mExit_Click(); }); });
     for (int n = 1; n <= 3; ++n)
-        connect(skinItem(n), &QAction::triggered, this, [this, n] { act([this, n] { m_game.mBoard_Click(n); }); });
-    connect(ui->cmdPass, &QPushButton::clicked, this, [this] { act([this] { m_game.cmdPass_Click(); }); });
+        connect(skinItem(n), &QAction::triggered, this,
+                [this, n] { act([this, n] { return m_game.mBoard_Click(n); }); });
+    connect(ui->cmdPass, &QPushButton::clicked, this, [this] { act([this] { return m_game.cmdPass_Click(); }); });
     connect(ui->cmdAbout, &QPushButton::clicked, this, [this] { act([this] { cmdAbout_Click(); }); });
     connect(ui->cmdExit, &QPushButton::clicked, this, [this] { act([this] { mExit_Click(); }); });
     connect(ui->picBoard, &BoardSurface::mouseReleased, this, [this](int button, int shift, float x, float y) {
-        act([&] { m_game.picBoard_MouseUp(button, shift, x, y); });
+        act([&] { return m_game.picBoard_MouseUp(button, shift, x, y); });
     });
     connect(ui->picBoard, &BoardSurface::cellChosen, this,
-            [this](int col, int row) { act([&] { m_game.PlaceAt(col, row); }); });
+            [this](int col, int row) { act([&] { return m_game.PlaceAt(col, row); }); });
     connect(ui->picBoard, &BoardSurface::mouseMoved, this,
             [this](int, int, float x, float y) { ShowPointerReadOut(*ui, x, y); });
 
@@ -79,7 +88,7 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
     m_announcer = new Announcer(ui->centralwidget);
 
     ui->picBoard->setFocus();
-    m_game.frmGame_Load();
+    say(m_game.frmGame_Load());
 }
 
 frmGame::~frmGame() = default;
@@ -95,13 +104,42 @@ void frmGame::showEvent(QShowEvent* event)
     }
 }
 
+// A game action's outcome is what is said of it; the window's own actions
+// (About, Exit) say nothing beyond their boxes.
 template <typename Handler>
 void frmGame::act(Handler&& handler)
 {
     if (m_acting || m_closing)
         return;
     const QScopedValueRollback acting(m_acting, true);
-    handler();
+    if constexpr (std::is_same_v<std::invoke_result_t<Handler>, Outcome>)
+        say(handler());
+    else
+        handler();
+}
+
+void frmGame::say(const Outcome& outcome)
+{
+    if (!m_closing)
+        m_announcer->announce(Summary(outcome));
+}
+
+// The player's language changed: every text again, from its source.
+void frmGame::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        std::vector<int> marked;
+        for (int n = 1; n <= 3; ++n)
+            if (skinItem(n)->text().endsWith(SKIN_MARK))
+                marked.push_back(n);
+        ui->retranslateUi(this);
+        for (int n = 1; n <= 3; ++n)
+            markSkinItem(n, std::find(marked.begin(), marked.end(), n) != marked.end());
+        DescribeReadOut(*ui);
+        setCaption(Label::Info, m_status);
+        showTotals(m_totals[0], m_totals[1]);
+    }
+    QMainWindow::changeEvent(event);
 }
 
 // The close box while a box is open: the box goes, and so does the game,
@@ -131,7 +169,19 @@ void frmGame::DrawBoard()
 void frmGame::setCaption(Label label, const std::string& text)
 {
     QLabel* target = label == Label::Info ? ui->lblInfo : label == Label::Player ? ui->lblPlayer : ui->lblCom;
-    SetLabelText(target, QString::fromStdString(text));
+    if (label == Label::Info)
+        m_status = text;
+    SetLabelText(target, GameText(text));
+}
+
+void frmGame::showTotals(int player, int computer)
+{
+    m_totals = {player, computer};
+    auto twoDigits = [](int total) { return QString::number(total).rightJustified(2, '0'); };
+    //: %1 is the human's total in two digits, right after the colon.
+    SetLabelText(ui->lblPlayer, tr("Player total:%1").arg(twoDigits(player)));
+    //: %1 is the computer's total in two digits, right after the colon.
+    SetLabelText(ui->lblCom, tr("Computer total:%1").arg(twoDigits(computer)));
 }
 
 void frmGame::setPassEnabled(bool enabled)
@@ -176,25 +226,24 @@ void frmGame::setBoardCursor()
 void frmGame::markSkinItem(int n, bool marked)
 {
     QAction* item = skinItem(n);
-    const QString mark = " *";
+    const QString mark = SKIN_MARK;
     if (marked && !item->text().endsWith(mark))
         item->setText(item->text() + mark);
     else if (!marked && item->text().endsWith(mark))
         item->setText(item->text().chopped(mark.size()));
 }
 
-void frmGame::announce(const std::string& text)
+int frmGame::MsgBox(const std::string& text, int style, const std::string& title)
 {
-    m_announcer->announce(QString::fromStdString(text));
+    return box(GameText(text), style, GameText(title));
 }
 
-int frmGame::MsgBox(const std::string& text, int style, const std::string& title)
+int frmGame::box(const QString& text, int style, const QString& title)
 {
     if (m_closing)
         return (style & Style::ButtonMask) == Style::YesNo ? ANSWER_NO : ANSWER_OK;
     // Before the window is shown (a box from start-up) the box stands alone.
-    const int answer =
-        m_msgBox(isVisible() ? this : nullptr, QString::fromStdString(text), style, QString::fromStdString(title));
+    const int answer = m_msgBox(isVisible() ? this : nullptr, text, style, title);
     m_boardCursor->restoreAfterBox();
     return answer;
 }
@@ -213,14 +262,14 @@ QAction* frmGame::skinItem(int index) const
 
 void frmGame::cmdAbout_Click()
 {
-    MsgBox("Pennalt (Black and White), made by the Kalvado team: outflank, flip and outnumber the computer.",
-           Style::Information, "About Pennalt");
+    box(tr("Pennalt (Black and White), made by the Kalvado team: outflank, flip and outnumber the computer."),
+        Style::Information, tr("About Pennalt"));
 }
 
 // The Exit button and the menu's Exit ask the same.
 void frmGame::mExit_Click()
 {
-    if (MsgBox("Exit game?", Style::Question + Style::YesNo) == ANSWER_YES)
+    if (box(tr("Exit game?"), Style::Question + Style::YesNo) == ANSWER_YES)
         close();
 }
 

@@ -2,7 +2,9 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
+#include <string>
 
 #include "Game.h"
 #include "GameState.h"
@@ -35,17 +37,18 @@ public:
     void DrawChess(int col, int row, Cell chess) override;
     void DrawBoard() override;
     void setCaption(Label label, const std::string& text) override;
+    void showTotals(int player, int computer) override;
     void setPassEnabled(bool enabled) override;
     void loadSkin(const std::string& path) override;
     void repaintBoard() override;
     void showDefaultImage() override;
     void setBoardCursor() override;
     void markSkinItem(int n, bool marked) override;
-    void announce(const std::string& text) override;
     int MsgBox(const std::string& text, int style, const std::string& title = {}) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Runs one user action to its end. A second action never starts inside
@@ -53,6 +56,9 @@ private:
     // event took to get here.
     template <typename Handler>
     void act(Handler&& handler);
+    void say(const Outcome& outcome);
+    // A box with texts already in the player's language.
+    int box(const QString& text, int style, const QString& title = {});
     void cmdAbout_Click();
     void mExit_Click();
     void closeWhileBoxOpen();
@@ -67,6 +73,8 @@ private:
     BoardCursor* m_boardCursor = nullptr;
     Announcer* m_announcer = nullptr;
     std::unique_ptr<CloseRequests> m_closeRequests;
+    std::string m_status;            // the status line's source text
+    std::array<int, 2> m_totals{};   // the totals shown, the human's first
     bool m_acting = false;
     bool m_closing = false;
     bool m_iconPending = true;

@@ -1,9 +1,11 @@
 #include <QApplication>
+#include <QLocale>
 #include <QStyle>
 
 #include <cstdio>
 
 #include "CommandLine.h"
+#include "Language.h"
 #include "frmGame.h"
 
 int main(int argc, char** argv)
@@ -32,6 +34,9 @@ int main(int argc, char** argv)
     // plain "Windows" look, and Fusion serves better.
     if (!answer.styleGiven && QApplication::style()->name().compare("windows", Qt::CaseInsensitive) == 0)
         QApplication::setStyle("Fusion");
+    // The desktop's languages, most wanted first (LANGUAGE, LC_ALL,
+    // LC_MESSAGES, LANG), as Qt reads them.
+    kalvado::UseLanguage(QLocale::system().uiLanguages());
     kalvado::frmGame window;
     window.show();
     return QApplication::exec();

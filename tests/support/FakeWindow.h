@@ -35,7 +35,6 @@ public:
     std::vector<std::string> log;
     std::vector<Box> boxes;
     std::vector<Seen> atBoxes;          // what was shown while each box was open
-    std::vector<std::string> said;      // announcements, kept apart from the log
     std::map<Label, std::string> captions;
     std::array<Cell, CELL_COUNT> screen{};      // disc painted in each cell, EMPTY when none
     std::string background = "initial"; // what the surface shows under the drawing: the window's initial background until an image replaces it
@@ -66,6 +65,11 @@ public:
     {
         log.push_back(labelName(label) + "=" + text);
         captions[label] = text;
+    }
+    void showTotals(int player, int computer) override
+    {
+        setCaption(Label::Player, totalText("Player total:", player));
+        setCaption(Label::Com, totalText("Computer total:", computer));
     }
     void setPassEnabled(bool enabled) override
     {
@@ -100,11 +104,6 @@ public:
         else
             markedSkins.erase(n);
     }
-    void announce(const std::string& text) override
-    {
-        if (!text.empty())
-            said.push_back(text);
-    }
     int MsgBox(const std::string& text, int style, const std::string& title) override
     {
         log.push_back("box " + text);
@@ -131,9 +130,13 @@ public:
         log.clear();
         boxes.clear();
         atBoxes.clear();
-        said.clear();
     }
 
+    // A score label's English text: "Player total:04".
+    static std::string totalText(const char* prefix, int total)
+    {
+        return prefix + std::string(total < 10 ? "0" : "") + std::to_string(total);
+    }
     static std::string labelName(Label label)
     {
         switch (label) {

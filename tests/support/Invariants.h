@@ -38,8 +38,8 @@ inline std::string CheckInvariants(const GameState& state, const FakeWindow& win
         if (state.PlayerTotal != countCells(state.Board, state.PlayerColor)
             || state.ComputerTotal != countCells(state.Board, state.ComputerColor))
             return "the totals do not count the board";
-        if (window.caption(Label::Player) != TotalText("Player total:", state.PlayerTotal)
-            || window.caption(Label::Com) != TotalText("Computer total:", state.ComputerTotal))
+        if (window.caption(Label::Player) != FakeWindow::totalText("Player total:", state.PlayerTotal)
+            || window.caption(Label::Com) != FakeWindow::totalText("Computer total:", state.ComputerTotal))
             return "the totals labels do not show the totals";
     }
     for (const Box& box : window.boxes) {

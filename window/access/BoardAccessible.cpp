@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 #include <array>
 #include <memory>
@@ -72,9 +73,15 @@ public:
     // QAccessibleActionInterface: playing here, as a click or the keyboard
     // does, with the same boxes.
     QStringList actionNames() const override { return real() ? QStringList{PLACE_DISC_ACTION} : QStringList{}; }
+    QString localizedActionName(const QString& name) const override
+    {
+        return name == PLACE_DISC_ACTION && real() ? QCoreApplication::translate("Board", "Place disc") : QString();
+    }
     QString localizedActionDescription(const QString& name) const override
     {
-        return name == PLACE_DISC_ACTION && real() ? QStringLiteral("Places your disc on this cell") : QString();
+        return name == PLACE_DISC_ACTION && real()
+                   ? QCoreApplication::translate("Board", "Places your disc on this cell")
+                   : QString();
     }
     void doAction(const QString& name) override;
     QStringList keyBindingsForAction(const QString& name) const override
@@ -111,10 +118,11 @@ public:
     QString text(QAccessible::Text t) const override
     {
         switch (t) {
-        case QAccessible::Name: return "Board";
+        case QAccessible::Name: return QCoreApplication::translate("Board", "Board");
         case QAccessible::Description:
-            return "Arrow keys move the cell cursor; Space or Return places a disc there. F2 starts a new game, "
-                   "Alt+P passes.";
+            //: The keys named here are the window's own: Alt+P is the Pass button's mnemonic in this language.
+            return QCoreApplication::translate("Board", "Arrow keys move the cell cursor; Space or Return places a "
+                                                        "disc there. F2 starts a new game, Alt+P passes.");
         default: return QAccessibleWidget::text(t);
         }
     }
@@ -226,8 +234,11 @@ QString BoardCell::text(QAccessible::Text t) const
     if (t != QAccessible::Name || !real())
         return {};
     const Cell cell = board()->cellContent(m_col, m_row);
-    return QString::fromStdString(CellName(m_col, m_row)) + ", "
-           + (cell == BLACK ? "black" : cell == WHITE ? "white" : "empty");
+    // The board's own letters and numbers ("C5") in every language.
+    const QString name = QString::fromStdString(CellName(m_col, m_row));
+    return cell == BLACK   ? QCoreApplication::translate("Board", "%1, black").arg(name)
+           : cell == WHITE ? QCoreApplication::translate("Board", "%1, white").arg(name)
+                           : QCoreApplication::translate("Board", "%1, empty").arg(name);
 }
 
 QRect BoardCell::rect() const

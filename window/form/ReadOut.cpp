@@ -1,5 +1,7 @@
 #include "ReadOut.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 #include "Position.h"
@@ -19,10 +21,15 @@ void SetUpReadOut(Ui::frmGame& ui)
     for (QLabel* label :
          {ui.Label4, ui.Label5, ui.LabelX, ui.LabelY, ui.IntPosX, ui.IntPosY, ui.lblPlayer, ui.lblCom})
         label->setProperty("autoSize", true);
-    ui.LabelX->setAccessibleDescription("Pointer X, pixels");
-    ui.LabelY->setAccessibleDescription("Pointer Y, pixels");
-    ui.IntPosX->setAccessibleDescription("Pointer column");
-    ui.IntPosY->setAccessibleDescription("Pointer row");
+    DescribeReadOut(ui);
+}
+
+void DescribeReadOut(Ui::frmGame& ui)
+{
+    ui.LabelX->setAccessibleDescription(QCoreApplication::translate("frmGame", "Pointer X, pixels"));
+    ui.LabelY->setAccessibleDescription(QCoreApplication::translate("frmGame", "Pointer Y, pixels"));
+    ui.IntPosX->setAccessibleDescription(QCoreApplication::translate("frmGame", "Pointer column"));
+    ui.IntPosY->setAccessibleDescription(QCoreApplication::translate("frmGame", "Pointer row"));
 }
 
 void ShowPointerReadOut(Ui::frmGame& ui, float x, float y)

@@ -1,0 +1,36 @@
+#include "Summary.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "Language.h"
+
+namespace kalvado {
+
+QString Summary(const Outcome& outcome)
+{
+    QStringList said;
+    if (outcome.newGameAs)
+        said << (*outcome.newGameAs == BLACK ? QCoreApplication::translate("Summary", "New game: you play black.")
+                                             : QCoreApplication::translate("Summary", "New game: you play white."));
+    for (const Placement& p : outcome.placements) {
+        const QString cell = QString::fromStdString(CellName(p.col, p.row));
+        said << (p.side == outcome.human
+                     ? QCoreApplication::translate("Summary", "You played %1 and turned %n.", nullptr, p.turned)
+                     : QCoreApplication::translate("Summary", "Computer played %1 and turned %n.", nullptr, p.turned))
+                    .arg(cell);
+    }
+    if (!outcome.placements.empty())
+        said << QCoreApplication::translate("Summary", "You %1, computer %2.")
+                    .arg(outcome.playerTotal)
+                    .arg(outcome.computerTotal);
+    if (outcome.status && !outcome.status->empty())
+        said << GameText(*outcome.status);
+    QString text;
+    for (const QString& sentence : said)
+        //: How two sentences of the summary follow each other: a space where the language puts one.
+        text = text.isEmpty() ? sentence : QCoreApplication::translate("Summary", "%1 %2").arg(text, sentence);
+    return text;
+}
+
+} // namespace kalvado
