@@ -1,243 +1,246 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="de_DE">
+<TS version="2.1" language="de">
 <context>
     <name>Board</name>
     <message>
         <source>Place disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Stein setzen</translation>
     </message>
     <message>
         <source>Places your disc on this cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt deinen Stein auf dieses Feld</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Brett</translation>
     </message>
     <message>
         <source>Arrow keys move the cell cursor; Space or Return places a disc there. F2 starts a new game, Alt+P passes.</source>
         <extracomment>The keys named here are the window&apos;s own: Alt+P is the Pass button&apos;s mnemonic in this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Pfeiltasten bewegen den Feldcursor; Leertaste oder Eingabe setzt dort einen Stein. F2 beginnt ein neues Spiel, Alt+P passt.</translation>
     </message>
     <message>
         <source>%1, black</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, schwarz</translation>
     </message>
     <message>
         <source>%1, white</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, weiß</translation>
     </message>
     <message>
         <source>%1, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, leer</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>No source skin, default is use, you can&apos;t change skin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Quelle Skin, Standard ist benutzen, du kannst Skin nicht wechseln.</translation>
     </message>
     <message>
         <source>No skin source</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Skinquelle</translation>
     </message>
     <message>
         <source>New game! You go first?</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel! Du fängst an?</translation>
     </message>
     <message>
         <source>Already occupied!</source>
-        <translation type="unfinished"></translation>
+        <translation>Schon besetzt!</translation>
     </message>
     <message>
         <source>Invalid position!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Position!</translation>
     </message>
     <message>
         <source>Oop!!!</source>
         <extracomment>Title of the boxes that refuse a placement: a startled, childlike cry.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ups!!!</translation>
     </message>
     <message>
         <source>You should start a game first! Press F2 to start a new game!</source>
-        <translation type="unfinished"></translation>
+        <translation>Du solltest zuerst ein Spiel starten! Drück F2, um ein neues Spiel zu starten!</translation>
     </message>
     <message>
         <source>No game define!</source>
         <extracomment>Box title, in the game&apos;s clumsy tone (for &quot;No game is defined!&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Spiel definier!</translation>
     </message>
     <message>
         <source>you lost</source>
-        <translation type="unfinished"></translation>
+        <translation>du verloren</translation>
     </message>
     <message>
         <source>you win</source>
-        <translation type="unfinished"></translation>
+        <translation>du gewinnst</translation>
     </message>
     <message>
         <source>i have no road to go, now is your turn!</source>
         <extracomment>The computer speaking, lower case and clumsy on purpose: keep that tone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ich habe keinen weg zu gehen, jetzt ist dein zug!</translation>
     </message>
     <message>
         <source>you have no road to go, press &apos;Pass&apos;!</source>
         <extracomment>&apos;Pass&apos; is the button&apos;s name without its mnemonic: use the translated name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>du hast keinen weg zu gehen, drück &apos;Passen&apos;!</translation>
     </message>
     <message>
         <source>you lost!</source>
-        <translation type="unfinished"></translation>
+        <translation>du verloren!</translation>
     </message>
     <message>
         <source>you win!</source>
-        <translation type="unfinished"></translation>
+        <translation>du gewinnst!</translation>
     </message>
 </context>
 <context>
     <name>Summary</name>
     <message>
         <source>New game: you play black.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel: du spielst Schwarz.</translation>
     </message>
     <message>
         <source>New game: you play white.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel: du spielst Weiß.</translation>
     </message>
     <message numerus="yes">
         <source>You played %1 and turned %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Du hast %1 gesetzt und %n Stein umgedreht.</numerusform>
+            <numerusform>Du hast %1 gesetzt und %n Steine umgedreht.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Computer played %1 and turned %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Der Computer hat %1 gesetzt und %n Stein umgedreht.</numerusform>
+            <numerusform>Der Computer hat %1 gesetzt und %n Steine umgedreht.</numerusform>
         </translation>
     </message>
     <message>
         <source>You %1, computer %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du %1, Computer %2.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>How two sentences of the summary follow each other: a space where the language puts one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>frmGame</name>
     <message>
         <source>Pennalt (Black and White)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennalt (Schwarz und Weiß)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Coord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Koord.</translation>
     </message>
     <message>
         <source>Mouse Pointer X:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauszeiger X:</translation>
     </message>
     <message>
         <source>Mouse Pointer Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauszeiger Y:</translation>
     </message>
     <message>
         <source>Cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursor</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktestand</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Pass</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passen</translation>
     </message>
     <message>
         <source>Game(&amp;G)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <source>Option(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Default *</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The * marks the skin in use: keep it, after a space.</extracomment>
+        <translation>Standard *</translation>
     </message>
     <message>
         <source>Light Wood</source>
-        <translation type="unfinished"></translation>
+        <translation>Helles Holz</translation>
     </message>
     <message>
         <source>Light Wood2</source>
-        <translation type="unfinished"></translation>
+        <translation>Helles Holz2</translation>
     </message>
     <message>
         <source>Pointer X, pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiger X, Pixel</translation>
     </message>
     <message>
         <source>Pointer Y, pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiger Y, Pixel</translation>
     </message>
     <message>
         <source>Pointer column</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte unter dem Zeiger</translation>
     </message>
     <message>
         <source>Pointer row</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile unter dem Zeiger</translation>
     </message>
 </context>
 <context>
     <name>kalvado::frmGame</name>
     <message>
         <source>Player total:%1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the human&apos;s total in two digits, right after the colon.</extracomment>
+        <translation>Spieler gesamt:%1</translation>
     </message>
     <message>
         <source>Computer total:%1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the computer&apos;s total in two digits, right after the colon.</extracomment>
+        <translation>Computer gesamt:%1</translation>
     </message>
     <message>
         <source>Pennalt (Black and White), made by the Kalvado team: outflank, flip and outnumber the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennalt (Schwarz und Weiß), gemacht vom Kalvado-Team: einschließen, umdrehen und den Computer an Steinen übertreffen.</translation>
     </message>
     <message>
         <source>About Pennalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Pennalt</translation>
     </message>
     <message>
         <source>Exit game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel beenden?</translation>
     </message>
 </context>
 </TS>

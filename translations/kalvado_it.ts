@@ -1,243 +1,246 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="it_IT">
+<TS version="2.1" language="it">
 <context>
     <name>Board</name>
     <message>
         <source>Place disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Posa pedina</translation>
     </message>
     <message>
         <source>Places your disc on this cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Posa la tua pedina su questa casella</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Scacchiera</translation>
     </message>
     <message>
         <source>Arrow keys move the cell cursor; Space or Return places a disc there. F2 starts a new game, Alt+P passes.</source>
         <extracomment>The keys named here are the window&apos;s own: Alt+P is the Pass button&apos;s mnemonic in this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le frecce spostano il cursore di casella; Spazio o Invio vi posano una pedina. F2 inizia una nuova partita, Alt+P passa.</translation>
     </message>
     <message>
         <source>%1, black</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, nera</translation>
     </message>
     <message>
         <source>%1, white</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, bianca</translation>
     </message>
     <message>
         <source>%1, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, vuota</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>No source skin, default is use, you can&apos;t change skin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna sorgente skin, predefinito è usare, non puoi cambiare skin.</translation>
     </message>
     <message>
         <source>No skin source</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna sorgente skin</translation>
     </message>
     <message>
         <source>New game! You go first?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita! Inizi tu?</translation>
     </message>
     <message>
         <source>Already occupied!</source>
-        <translation type="unfinished"></translation>
+        <translation>Già occupato!</translation>
     </message>
     <message>
         <source>Invalid position!</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione non valida!</translation>
     </message>
     <message>
         <source>Oop!!!</source>
         <extracomment>Title of the boxes that refuse a placement: a startled, childlike cry.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ops!!!</translation>
     </message>
     <message>
         <source>You should start a game first! Press F2 to start a new game!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dovresti prima iniziare una partita! Premi F2 per iniziare una nuova partita!</translation>
     </message>
     <message>
         <source>No game define!</source>
         <extracomment>Box title, in the game&apos;s clumsy tone (for &quot;No game is defined!&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna partita definito!</translation>
     </message>
     <message>
         <source>you lost</source>
-        <translation type="unfinished"></translation>
+        <translation>tu perso</translation>
     </message>
     <message>
         <source>you win</source>
-        <translation type="unfinished"></translation>
+        <translation>tu vinci</translation>
     </message>
     <message>
         <source>i have no road to go, now is your turn!</source>
         <extracomment>The computer speaking, lower case and clumsy on purpose: keep that tone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>io non ho strada per andare, adesso è tuo turno!</translation>
     </message>
     <message>
         <source>you have no road to go, press &apos;Pass&apos;!</source>
         <extracomment>&apos;Pass&apos; is the button&apos;s name without its mnemonic: use the translated name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tu non hai strada per andare, premi &apos;Passa&apos;!</translation>
     </message>
     <message>
         <source>you lost!</source>
-        <translation type="unfinished"></translation>
+        <translation>tu perso!</translation>
     </message>
     <message>
         <source>you win!</source>
-        <translation type="unfinished"></translation>
+        <translation>tu vinci!</translation>
     </message>
 </context>
 <context>
     <name>Summary</name>
     <message>
         <source>New game: you play black.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita: giochi con il nero.</translation>
     </message>
     <message>
         <source>New game: you play white.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita: giochi con il bianco.</translation>
     </message>
     <message numerus="yes">
         <source>You played %1 and turned %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Hai giocato %1 e girato %n pedina.</numerusform>
+            <numerusform>Hai giocato %1 e girato %n pedine.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Computer played %1 and turned %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il computer ha giocato %1 e girato %n pedina.</numerusform>
+            <numerusform>Il computer ha giocato %1 e girato %n pedine.</numerusform>
         </translation>
     </message>
     <message>
         <source>You %1, computer %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu %1, computer %2.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>How two sentences of the summary follow each other: a space where the language puts one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>frmGame</name>
     <message>
         <source>Pennalt (Black and White)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennalt (Nero e Bianco)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Coord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coord.</translation>
     </message>
     <message>
         <source>Mouse Pointer X:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntatore X:</translation>
     </message>
     <message>
         <source>Mouse Pointer Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntatore Y:</translation>
     </message>
     <message>
         <source>Cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>Punt.</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteggio</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Pass</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passa</translation>
     </message>
     <message>
         <source>Game(&amp;G)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gioco</translation>
     </message>
     <message>
         <source>Option(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Default *</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The * marks the skin in use: keep it, after a space.</extracomment>
+        <translation>Predefinito *</translation>
     </message>
     <message>
         <source>Light Wood</source>
-        <translation type="unfinished"></translation>
+        <translation>Legno chiaro</translation>
     </message>
     <message>
         <source>Light Wood2</source>
-        <translation type="unfinished"></translation>
+        <translation>Legno chiaro2</translation>
     </message>
     <message>
         <source>Pointer X, pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntatore X, pixel</translation>
     </message>
     <message>
         <source>Pointer Y, pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntatore Y, pixel</translation>
     </message>
     <message>
         <source>Pointer column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna sotto il puntatore</translation>
     </message>
     <message>
         <source>Pointer row</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga sotto il puntatore</translation>
     </message>
 </context>
 <context>
     <name>kalvado::frmGame</name>
     <message>
         <source>Player total:%1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the human&apos;s total in two digits, right after the colon.</extracomment>
+        <translation>Totale giocatore:%1</translation>
     </message>
     <message>
         <source>Computer total:%1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the computer&apos;s total in two digits, right after the colon.</extracomment>
+        <translation>Totale computer:%1</translation>
     </message>
     <message>
         <source>Pennalt (Black and White), made by the Kalvado team: outflank, flip and outnumber the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennalt (Nero e Bianco), fatto dal team Kalvado: accerchia, gira e supera in numero il computer.</translation>
     </message>
     <message>
         <source>About Pennalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Pennalt</translation>
     </message>
     <message>
         <source>Exit game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscire dal gioco?</translation>
     </message>
 </context>
 </TS>

@@ -1,241 +1,244 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="ja_JP">
+<TS version="2.1" language="ja">
 <context>
     <name>Board</name>
     <message>
         <source>Place disc</source>
-        <translation type="unfinished"></translation>
+        <translation>石を置く</translation>
     </message>
     <message>
         <source>Places your disc on this cell</source>
-        <translation type="unfinished"></translation>
+        <translation>このマスにあなたの石を置きます</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>盤</translation>
     </message>
     <message>
         <source>Arrow keys move the cell cursor; Space or Return places a disc there. F2 starts a new game, Alt+P passes.</source>
         <extracomment>The keys named here are the window&apos;s own: Alt+P is the Pass button&apos;s mnemonic in this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>矢印キーでマスのカーソルを動かし、スペースかリターンでそこに石を置きます。F2 で新しいゲーム、Alt+P でパス。</translation>
     </message>
     <message>
         <source>%1, black</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、黒</translation>
     </message>
     <message>
         <source>%1, white</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、白</translation>
     </message>
     <message>
         <source>%1, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、空き</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>No source skin, default is use, you can&apos;t change skin.</source>
-        <translation type="unfinished"></translation>
+        <translation>スキンのソースない、デフォルトが使う、スキン変えるできない。</translation>
     </message>
     <message>
         <source>No skin source</source>
-        <translation type="unfinished"></translation>
+        <translation>スキンのソースなし</translation>
     </message>
     <message>
         <source>New game! You go first?</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいゲーム！先に打つ？</translation>
     </message>
     <message>
         <source>Already occupied!</source>
-        <translation type="unfinished"></translation>
+        <translation>もう置いてある！</translation>
     </message>
     <message>
         <source>Invalid position!</source>
-        <translation type="unfinished"></translation>
+        <translation>置けない位置！</translation>
     </message>
     <message>
         <source>Oop!!!</source>
         <extracomment>Title of the boxes that refuse a placement: a startled, childlike cry.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>おっと!!!</translation>
     </message>
     <message>
         <source>You should start a game first! Press F2 to start a new game!</source>
-        <translation type="unfinished"></translation>
+        <translation>先にゲームを始めるべき！F2 を押して新しいゲームを始めて！</translation>
     </message>
     <message>
         <source>No game define!</source>
         <extracomment>Box title, in the game&apos;s clumsy tone (for &quot;No game is defined!&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ゲーム定義ない！</translation>
     </message>
     <message>
         <source>you lost</source>
-        <translation type="unfinished"></translation>
+        <translation>あなた負けた</translation>
     </message>
     <message>
         <source>you win</source>
-        <translation type="unfinished"></translation>
+        <translation>あなた勝つ</translation>
     </message>
     <message>
         <source>i have no road to go, now is your turn!</source>
         <extracomment>The computer speaking, lower case and clumsy on purpose: keep that tone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ぼく行く道がない、今あなたの番だ！</translation>
     </message>
     <message>
         <source>you have no road to go, press &apos;Pass&apos;!</source>
         <extracomment>&apos;Pass&apos; is the button&apos;s name without its mnemonic: use the translated name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>あなた行く道がない、「パス」を押して！</translation>
     </message>
     <message>
         <source>you lost!</source>
-        <translation type="unfinished"></translation>
+        <translation>あなた負けた！</translation>
     </message>
     <message>
         <source>you win!</source>
-        <translation type="unfinished"></translation>
+        <translation>あなた勝つ！</translation>
     </message>
 </context>
 <context>
     <name>Summary</name>
     <message>
         <source>New game: you play black.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいゲーム：あなたは黒です。</translation>
     </message>
     <message>
         <source>New game: you play white.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいゲーム：あなたは白です。</translation>
     </message>
     <message numerus="yes">
         <source>You played %1 and turned %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>あなたは %1 に置き、%n 個を裏返しました。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Computer played %1 and turned %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>コンピューターは %1 に置き、%n 個を裏返しました。</numerusform>
         </translation>
     </message>
     <message>
         <source>You %1, computer %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>あなた %1、コンピューター %2。</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>How two sentences of the summary follow each other: a space where the language puts one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%2</translation>
     </message>
 </context>
 <context>
     <name>frmGame</name>
     <message>
         <source>Pennalt (Black and White)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennalt（黒と白）</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>情報(&amp;A)</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>Coord.</source>
-        <translation type="unfinished"></translation>
+        <translation>座標</translation>
     </message>
     <message>
         <source>Mouse Pointer X:</source>
-        <translation type="unfinished"></translation>
+        <translation>ポインター X：</translation>
     </message>
     <message>
         <source>Mouse Pointer Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>ポインター Y：</translation>
     </message>
     <message>
         <source>Cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>位置</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>スコア</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Pass</source>
-        <translation type="unfinished"></translation>
+        <translation>パス(&amp;P)</translation>
     </message>
     <message>
         <source>Game(&amp;G)</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲーム(&amp;G)</translation>
     </message>
     <message>
         <source>Option(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション(&amp;O)</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいゲーム</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;X)</translation>
     </message>
     <message>
         <source>Default *</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The * marks the skin in use: keep it, after a space.</extracomment>
+        <translation>標準 *</translation>
     </message>
     <message>
         <source>Light Wood</source>
-        <translation type="unfinished"></translation>
+        <translation>明るい木目</translation>
     </message>
     <message>
         <source>Light Wood2</source>
-        <translation type="unfinished"></translation>
+        <translation>明るい木目2</translation>
     </message>
     <message>
         <source>Pointer X, pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>ポインター X、ピクセル</translation>
     </message>
     <message>
         <source>Pointer Y, pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>ポインター Y、ピクセル</translation>
     </message>
     <message>
         <source>Pointer column</source>
-        <translation type="unfinished"></translation>
+        <translation>ポインターの下の列</translation>
     </message>
     <message>
         <source>Pointer row</source>
-        <translation type="unfinished"></translation>
+        <translation>ポインターの下の行</translation>
     </message>
 </context>
 <context>
     <name>kalvado::frmGame</name>
     <message>
         <source>Player total:%1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the human&apos;s total in two digits, right after the colon.</extracomment>
+        <translation>プレイヤー合計：%1</translation>
     </message>
     <message>
         <source>Computer total:%1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the computer&apos;s total in two digits, right after the colon.</extracomment>
+        <translation>コンピューター合計：%1</translation>
     </message>
     <message>
         <source>Pennalt (Black and White), made by the Kalvado team: outflank, flip and outnumber the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennalt（黒と白）、Kalvado チーム作：はさんで、ひっくり返して、数でコンピューターに勝とう。</translation>
     </message>
     <message>
         <source>About Pennalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennalt について</translation>
     </message>
     <message>
         <source>Exit game?</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームを終了しますか？</translation>
     </message>
 </context>
 </TS>

@@ -1,243 +1,246 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="nl_NL">
+<TS version="2.1" language="nl">
 <context>
     <name>Board</name>
     <message>
         <source>Place disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Schijf plaatsen</translation>
     </message>
     <message>
         <source>Places your disc on this cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaatst je schijf op dit veld</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord</translation>
     </message>
     <message>
         <source>Arrow keys move the cell cursor; Space or Return places a disc there. F2 starts a new game, Alt+P passes.</source>
         <extracomment>The keys named here are the window&apos;s own: Alt+P is the Pass button&apos;s mnemonic in this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De pijltjestoetsen verplaatsen de veldcursor; Spatie of Enter plaatst daar een schijf. F2 begint een nieuw spel, Alt+P past.</translation>
     </message>
     <message>
         <source>%1, black</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, zwart</translation>
     </message>
     <message>
         <source>%1, white</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, wit</translation>
     </message>
     <message>
         <source>%1, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, leeg</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>No source skin, default is use, you can&apos;t change skin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen bron skin, standaard is gebruiken, je kan skin niet veranderen.</translation>
     </message>
     <message>
         <source>No skin source</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen skinbron</translation>
     </message>
     <message>
         <source>New game! You go first?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw spel! Jij begint?</translation>
     </message>
     <message>
         <source>Already occupied!</source>
-        <translation type="unfinished"></translation>
+        <translation>Al bezet!</translation>
     </message>
     <message>
         <source>Invalid position!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige positie!</translation>
     </message>
     <message>
         <source>Oop!!!</source>
         <extracomment>Title of the boxes that refuse a placement: a startled, childlike cry.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oep!!!</translation>
     </message>
     <message>
         <source>You should start a game first! Press F2 to start a new game!</source>
-        <translation type="unfinished"></translation>
+        <translation>Je moet eerst een spel beginnen! Druk op F2 om een nieuw spel te beginnen!</translation>
     </message>
     <message>
         <source>No game define!</source>
         <extracomment>Box title, in the game&apos;s clumsy tone (for &quot;No game is defined!&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geen spel gedefinieer!</translation>
     </message>
     <message>
         <source>you lost</source>
-        <translation type="unfinished"></translation>
+        <translation>jij verloren</translation>
     </message>
     <message>
         <source>you win</source>
-        <translation type="unfinished"></translation>
+        <translation>jij wint</translation>
     </message>
     <message>
         <source>i have no road to go, now is your turn!</source>
         <extracomment>The computer speaking, lower case and clumsy on purpose: keep that tone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ik heb geen weg om te gaan, nu is jouw beurt!</translation>
     </message>
     <message>
         <source>you have no road to go, press &apos;Pass&apos;!</source>
         <extracomment>&apos;Pass&apos; is the button&apos;s name without its mnemonic: use the translated name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jij hebt geen weg om te gaan, druk op &apos;Passen&apos;!</translation>
     </message>
     <message>
         <source>you lost!</source>
-        <translation type="unfinished"></translation>
+        <translation>jij verloren!</translation>
     </message>
     <message>
         <source>you win!</source>
-        <translation type="unfinished"></translation>
+        <translation>jij wint!</translation>
     </message>
 </context>
 <context>
     <name>Summary</name>
     <message>
         <source>New game: you play black.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw spel: jij speelt zwart.</translation>
     </message>
     <message>
         <source>New game: you play white.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw spel: jij speelt wit.</translation>
     </message>
     <message numerus="yes">
         <source>You played %1 and turned %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jij speelde %1 en draaide %n schijf om.</numerusform>
+            <numerusform>Jij speelde %1 en draaide %n schijven om.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Computer played %1 and turned %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>De computer speelde %1 en draaide %n schijf om.</numerusform>
+            <numerusform>De computer speelde %1 en draaide %n schijven om.</numerusform>
         </translation>
     </message>
     <message>
         <source>You %1, computer %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jij %1, computer %2.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>How two sentences of the summary follow each other: a space where the language puts one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>frmGame</name>
     <message>
         <source>Pennalt (Black and White)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennalt (Zwart en Wit)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informatie</translation>
     </message>
     <message>
         <source>Coord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coörd.</translation>
     </message>
     <message>
         <source>Mouse Pointer X:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanwijzer X:</translation>
     </message>
     <message>
         <source>Mouse Pointer Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanwijzer Y:</translation>
     </message>
     <message>
         <source>Cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursor</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Pass</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passen</translation>
     </message>
     <message>
         <source>Game(&amp;G)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spel</translation>
     </message>
     <message>
         <source>Option(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opties</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw spel</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>Default *</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The * marks the skin in use: keep it, after a space.</extracomment>
+        <translation>Standaard *</translation>
     </message>
     <message>
         <source>Light Wood</source>
-        <translation type="unfinished"></translation>
+        <translation>Licht hout</translation>
     </message>
     <message>
         <source>Light Wood2</source>
-        <translation type="unfinished"></translation>
+        <translation>Licht hout2</translation>
     </message>
     <message>
         <source>Pointer X, pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanwijzer X, pixels</translation>
     </message>
     <message>
         <source>Pointer Y, pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanwijzer Y, pixels</translation>
     </message>
     <message>
         <source>Pointer column</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolom onder de aanwijzer</translation>
     </message>
     <message>
         <source>Pointer row</source>
-        <translation type="unfinished"></translation>
+        <translation>Rij onder de aanwijzer</translation>
     </message>
 </context>
 <context>
     <name>kalvado::frmGame</name>
     <message>
         <source>Player total:%1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the human&apos;s total in two digits, right after the colon.</extracomment>
+        <translation>Totaal speler:%1</translation>
     </message>
     <message>
         <source>Computer total:%1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the computer&apos;s total in two digits, right after the colon.</extracomment>
+        <translation>Totaal computer:%1</translation>
     </message>
     <message>
         <source>Pennalt (Black and White), made by the Kalvado team: outflank, flip and outnumber the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennalt (Zwart en Wit), gemaakt door het Kalvado-team: insluiten, omdraaien en de computer in aantal overtreffen.</translation>
     </message>
     <message>
         <source>About Pennalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Pennalt</translation>
     </message>
     <message>
         <source>Exit game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel afsluiten?</translation>
     </message>
 </context>
 </TS>

@@ -5,239 +5,242 @@
     <name>Board</name>
     <message>
         <source>Place disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar peça</translation>
     </message>
     <message>
         <source>Places your disc on this cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloca sua peça nesta casa</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabuleiro</translation>
     </message>
     <message>
         <source>Arrow keys move the cell cursor; Space or Return places a disc there. F2 starts a new game, Alt+P passes.</source>
         <extracomment>The keys named here are the window&apos;s own: Alt+P is the Pass button&apos;s mnemonic in this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>As setas movem o cursor de casa; Espaço ou Enter colocam uma peça ali. F2 começa um novo jogo, Alt+P passa a vez.</translation>
     </message>
     <message>
         <source>%1, black</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, preta</translation>
     </message>
     <message>
         <source>%1, white</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, branca</translation>
     </message>
     <message>
         <source>%1, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, vazia</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>No source skin, default is use, you can&apos;t change skin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem fonte de skin, padrão é usar, você não pode mudar skin.</translation>
     </message>
     <message>
         <source>No skin source</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem fonte de skin</translation>
     </message>
     <message>
         <source>New game! You go first?</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo jogo! Você começa?</translation>
     </message>
     <message>
         <source>Already occupied!</source>
-        <translation type="unfinished"></translation>
+        <translation>Já ocupado!</translation>
     </message>
     <message>
         <source>Invalid position!</source>
-        <translation type="unfinished"></translation>
+        <translation>Posição inválida!</translation>
     </message>
     <message>
         <source>Oop!!!</source>
         <extracomment>Title of the boxes that refuse a placement: a startled, childlike cry.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Opa!!!</translation>
     </message>
     <message>
         <source>You should start a game first! Press F2 to start a new game!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você deveria começar um jogo primeiro! Aperte F2 para começar um novo jogo!</translation>
     </message>
     <message>
         <source>No game define!</source>
         <extracomment>Box title, in the game&apos;s clumsy tone (for &quot;No game is defined!&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum jogo definido não!</translation>
     </message>
     <message>
         <source>you lost</source>
-        <translation type="unfinished"></translation>
+        <translation>você perdeu</translation>
     </message>
     <message>
         <source>you win</source>
-        <translation type="unfinished"></translation>
+        <translation>você ganha</translation>
     </message>
     <message>
         <source>i have no road to go, now is your turn!</source>
         <extracomment>The computer speaking, lower case and clumsy on purpose: keep that tone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eu não tenho caminho pra ir, agora é sua vez!</translation>
     </message>
     <message>
         <source>you have no road to go, press &apos;Pass&apos;!</source>
         <extracomment>&apos;Pass&apos; is the button&apos;s name without its mnemonic: use the translated name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>você não tem caminho pra ir, aperte &apos;Passar&apos;!</translation>
     </message>
     <message>
         <source>you lost!</source>
-        <translation type="unfinished"></translation>
+        <translation>você perdeu!</translation>
     </message>
     <message>
         <source>you win!</source>
-        <translation type="unfinished"></translation>
+        <translation>você ganha!</translation>
     </message>
 </context>
 <context>
     <name>Summary</name>
     <message>
         <source>New game: you play black.</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo jogo: você joga com as pretas.</translation>
     </message>
     <message>
         <source>New game: you play white.</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo jogo: você joga com as brancas.</translation>
     </message>
     <message numerus="yes">
         <source>You played %1 and turned %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Você jogou %1 e virou %n peça.</numerusform>
+            <numerusform>Você jogou %1 e virou %n peças.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Computer played %1 and turned %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>O computador jogou %1 e virou %n peça.</numerusform>
+            <numerusform>O computador jogou %1 e virou %n peças.</numerusform>
         </translation>
     </message>
     <message>
         <source>You %1, computer %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você %1, computador %2.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>How two sentences of the summary follow each other: a space where the language puts one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>frmGame</name>
     <message>
         <source>Pennalt (Black and White)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennalt (Preto e Branco)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informação</translation>
     </message>
     <message>
         <source>Coord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coord.</translation>
     </message>
     <message>
         <source>Mouse Pointer X:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponteiro X:</translation>
     </message>
     <message>
         <source>Mouse Pointer Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponteiro Y:</translation>
     </message>
     <message>
         <source>Cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursor</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Placar</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;ir</translation>
     </message>
     <message>
         <source>&amp;Pass</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passar</translation>
     </message>
     <message>
         <source>Game(&amp;G)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jogo</translation>
     </message>
     <message>
         <source>Option(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opções</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo jogo</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;ir</translation>
     </message>
     <message>
         <source>Default *</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The * marks the skin in use: keep it, after a space.</extracomment>
+        <translation>Padrão *</translation>
     </message>
     <message>
         <source>Light Wood</source>
-        <translation type="unfinished"></translation>
+        <translation>Madeira clara</translation>
     </message>
     <message>
         <source>Light Wood2</source>
-        <translation type="unfinished"></translation>
+        <translation>Madeira clara2</translation>
     </message>
     <message>
         <source>Pointer X, pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponteiro X, pixels</translation>
     </message>
     <message>
         <source>Pointer Y, pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponteiro Y, pixels</translation>
     </message>
     <message>
         <source>Pointer column</source>
-        <translation type="unfinished"></translation>
+        <translation>Coluna sob o ponteiro</translation>
     </message>
     <message>
         <source>Pointer row</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha sob o ponteiro</translation>
     </message>
 </context>
 <context>
     <name>kalvado::frmGame</name>
     <message>
         <source>Player total:%1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the human&apos;s total in two digits, right after the colon.</extracomment>
+        <translation>Total jogador:%1</translation>
     </message>
     <message>
         <source>Computer total:%1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the computer&apos;s total in two digits, right after the colon.</extracomment>
+        <translation>Total computador:%1</translation>
     </message>
     <message>
         <source>Pennalt (Black and White), made by the Kalvado team: outflank, flip and outnumber the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennalt (Preto e Branco), feito pela equipe Kalvado: cerque, vire e supere o computador em número.</translation>
     </message>
     <message>
         <source>About Pennalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Pennalt</translation>
     </message>
     <message>
         <source>Exit game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair do jogo?</translation>
     </message>
 </context>
 </TS>
