@@ -6,13 +6,26 @@
 # box, a Where Am I and its double press (which place nothing), a pass and
 # the result box. Each step waits for its lines, so a slower or faster
 # Orca only changes how long it takes. Needs Debian's orca, xvfb, xdotool
-# and dbus.
-#   bash scripts/orca-check.sh [program]     (default build/dev/kalvado)
+# and dbus. Given a language (de), the desktop speaks it, and the check
+# hears the game's own lines in it: the New Game box, a placement, an
+# occupied cell's box and a pass whose reply turns more than one disc (Orca's
+# own words are whatever its translation has, and are passed over).
+#   bash scripts/orca-check.sh [program [language]]   (default build/dev/kalvado, English)
 # Prints the lines heard and "N passed, N failed"; fails on the first line
 # missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/dev/kalvado}
+language=${2:-en}
+case $language in
+en | de) ;;
+*) echo "orca-check: no lines for the language $language (en, de)"; exit 2 ;;
+esac
+# The game's desktop language, through LANGUAGE, which needs no locale
+# installed (a LANG of a locale that is not would leave the game's window
+# title to X in a form that xdotool does not match).
+desktop=()
+[ "$language" = en ] || desktop=(LANGUAGE="$language")
 for tool in orca Xvfb xdotool dbus-daemon; do
     command -v "$tool" >/dev/null || { echo "orca-check needs $tool"; exit 2; }
 done
@@ -174,12 +187,50 @@ refocus() { xdotool windowfocus "$window"; }
 # and only after that takes its keys.
 on_board() { expect "$1"; }
 
-check() {
-    # Orca listens once it has registered for focus events.
-    for _ in $(seq 300); do
-        grep -q "registering listener for: focus:" "$log" 2>/dev/null && break
-        sleep 0.1
+# The game's lines in German; Orca's own words around them (the role of a
+# notification, an alert or a dialog) may come in its German.
+check_de() {
+    env "${desktop[@]}" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>/dev/null &
+    window=""
+    for _ in $(seq 200); do
+        window=$(xdotool search --name "^Pennalt \(Schwarz und Weiß\)$" 2>/dev/null | head -n 1 || true)
+        [ -n "$window" ] && break
+        sleep 0.05
     done
+    [ -n "$window" ] || { echo "FAILED: no game window titled in German"; finish 1; }
+    xdotool windowfocus --sync "$window"
+    on_board "A1, leer"
+
+    echo "== new game"
+    keys F2
+    expect "Neues Spiel! Du fängst an\?"
+    keys Return
+    refocus
+    expect_all "([^ ]+ )?Neues Spiel: du spielst Schwarz" "A1, leer"
+
+    echo "== the cursor"
+    for step in Right:B1 Right:C1 Right:D1 Right:E1 Down:E2 Down:E3; do
+        keys "${step%%:*}"
+        expect "${step#*:}, leer"
+    done
+
+    echo "== a placement and the reply: one disc each"
+    keys Return
+    expect "([^ ]+ )?Du hast E3 gesetzt und 1 Stein umgedreht\. Der Computer hat D3 gesetzt und 1 Stein umgedreht\. Du 3, Computer 3"
+
+    echo "== an occupied cell"
+    keys space
+    expect "([^ ]+ )?Ups!!!( [^ ]+)?" "Schon besetzt!"
+    keys Return
+    refocus
+    on_board "E3, schwarz"
+
+    echo "== a pass: the reply turns two discs"
+    keys alt+p
+    expect "([^ ]+ )?Der Computer hat F3 gesetzt und 2 Steine umgedreht\. Du 1, Computer 6"
+}
+
+check() {
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>/dev/null &
     window=""
     for _ in $(seq 200); do
@@ -240,5 +291,13 @@ check() {
     fi
     keys Return
 }
-check
+wait_for_orca() {
+    # Orca listens once it has registered for focus events.
+    for _ in $(seq 300); do
+        grep -q "registering listener for: focus:" "$log" 2>/dev/null && break
+        sleep 0.1
+    done
+}
+wait_for_orca
+if [ "$language" = de ]; then check_de; else check; fi
 finish 0

@@ -16,6 +16,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <map>
 #include <string>
@@ -73,24 +74,27 @@ public:
         locateBoard();
     }
 
-    // Answers every box the model expects, in order, checking its title.
-    void answerBoxes(const std::vector<Box>& boxes, BoxScript script = {})
+    // Answers every box the model expects, in order, checking its title;
+    // `whileOpen` looks at each before it is answered.
+    void answerBoxes(const std::vector<Box>& boxes, BoxScript script = {}, const std::function<void()>& whileOpen = {})
     {
         for (const BoxAnswer& box : BoxAnswers(boxes, std::move(script))) {
             const Window shown = m_x.waitWindow(box.title);
             ASSERT_NE(shown, 0u) << "no box titled \"" << box.title << "\"";
+            if (whileOpen)
+                whileOpen();
             m_x.key(shown, box.key);
             ASSERT_TRUE(m_x.waitFor([&] { return m_x.findWindow(box.title) != shown; }, 5000)) << box.title << " stays";
         }
     }
 
-    void newGame(int answer)
+    void newGame(int answer, const std::function<void()>& whileOpen = {})
     {
         m_model.clearRecords();
         m_model.script.answers.push_back(answer);
         m_game.mNewGame_Click();
         m_x.key(m_window, "F2");
-        answerBoxes(m_model.boxes, {{answer}});
+        answerBoxes(m_model.boxes, {{answer}}, whileOpen);
     }
 
     void clickPicture(QPoint picture, int button = 1)
@@ -436,6 +440,35 @@ TEST_F(EndToEnd, AHostileAccessibilityClientCannotHarmTheGame)
     for (const auto& [id, title] : x.topLevelTitles())
         EXPECT_EQ(title, MainTitle()) << "a box opened";
     player.expectBoard("after the client");
+    x.stop(game);
+}
+
+// On a German desktop: the window's title, the New Game box with Qt's own
+// Ja and Nein, one move, and the line said of it, all in German.
+TEST_F(EndToEnd, OnAGermanDesktopTheGameSpeaksGerman)
+{
+    ASSERT_TRUE(x.startAccessibility()) << "no D-Bus session or AT-SPI bus";
+    Player player(x, exeDir());
+    player.expectStartUp(false);
+    const pid_t game = x.start({"env", "LANGUAGE=de", gameBinary()});
+    const Window window = x.waitWindow("Pennalt (Schwarz und Weiß)", 10000);
+    ASSERT_NE(window, 0u) << "no window titled in German";
+    player.attach(window, SourceImage("pic/Board1.jpg"));
+    auto shows = [&](const std::string& part, std::string& tree) {
+        return x.waitFor([&] { return (tree = x.accessibilityTree(game)).find(part) != std::string::npos; }, 10000);
+    };
+    std::string box;
+    player.newGame(ANSWER_YES, [&] { shows("push button|Nein|0", box); });
+    for (const char* part : {"label|Neues Spiel! Du fängst an?|0", "push button|Ja|0", "push button|Nein|0"})
+        EXPECT_NE(box.find(part), std::string::npos) << part << "\n" << box;
+    player.clickCell(4, 2);
+    player.expectBoard("one move");
+    std::string tree;
+    EXPECT_TRUE(shows("Du hast E3 gesetzt und 1 Stein umgedreht. Der Computer hat D3 gesetzt und 1 Stein umgedreht. "
+                      "Du 3, Computer 3.",
+                      tree))
+        << tree;
+    EXPECT_NE(tree.find("label|Spieler gesamt:03|0"), std::string::npos) << tree;
     x.stop(game);
 }
 
