@@ -4,7 +4,8 @@
 // window shows each one in the player's language; the marker lets Qt's
 // translation tools find them here without this code depending on Qt.
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
+// (Spelled as Qt spells it, so that either may come first.)
+#define QT_TRANSLATE_NOOP(scope, x) x
 #endif
 
 namespace kalvado {
