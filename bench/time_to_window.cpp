@@ -20,13 +20,21 @@
 
 namespace {
 
+// The title as the window manager shows it: _NET_WM_NAME, in UTF-8 (a title
+// outside ASCII reaches WM_NAME in the locale's form).
 bool hasTitle(Display* display, Window window, const char* title)
 {
-    char* name = nullptr;
-    if (!XFetchName(display, window, &name) || !name)
+    Atom type;
+    int format;
+    unsigned long items, after;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, 1024, False,
+                           XInternAtom(display, "UTF8_STRING", False), &type, &format, &items, &after, &data)
+            != Success
+        || !data)
         return false;
-    const bool match = std::strcmp(name, title) == 0;
-    XFree(name);
+    const bool match = std::string(reinterpret_cast<char*>(data), items) == title;
+    XFree(data);
     return match;
 }
 
