@@ -4,11 +4,10 @@
 #include <QLayout>
 #include <QScopedValueRollback>
 
-#include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
-#include <vector>
 
 #include "Accessibility.h"
 #include "Announcer.h"
@@ -128,13 +127,12 @@ void frmGame::say(const Outcome& outcome)
 void frmGame::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
-        std::vector<int> marked;
+        std::array<bool, 4> marked{};
         for (int n = 1; n <= 3; ++n)
-            if (skinItem(n)->text().endsWith(SKIN_MARK))
-                marked.push_back(n);
+            marked[n] = skinItem(n)->text().endsWith(SKIN_MARK);
         ui->retranslateUi(this);
         for (int n = 1; n <= 3; ++n)
-            markSkinItem(n, std::find(marked.begin(), marked.end(), n) != marked.end());
+            markSkinItem(n, marked[n]);
         DescribeReadOut(*ui);
         setCaption(Label::Info, m_status);
         showTotals(m_totals[0], m_totals[1]);
@@ -226,11 +224,10 @@ void frmGame::setBoardCursor()
 void frmGame::markSkinItem(int n, bool marked)
 {
     QAction* item = skinItem(n);
-    const QString mark = SKIN_MARK;
-    if (marked && !item->text().endsWith(mark))
-        item->setText(item->text() + mark);
-    else if (!marked && item->text().endsWith(mark))
-        item->setText(item->text().chopped(mark.size()));
+    if (marked && !item->text().endsWith(SKIN_MARK))
+        item->setText(item->text() + SKIN_MARK);
+    else if (!marked && item->text().endsWith(SKIN_MARK))
+        item->setText(item->text().chopped(SKIN_MARK.size()));
 }
 
 int frmGame::MsgBox(const std::string& text, int style, const std::string& title)
