@@ -4,14 +4,21 @@
 
 #include <cstdlib>
 
+#include "LeakCheck.h"
+
 int main(int argc, char** argv)
 {
     // Test discovery runs this binary at build time, outside ctest's
     // environment, so the platform is chosen here.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Kalvado");
-    QApplication::setStyle("Fusion");
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    int code = 0;
+    {
+        QApplication app(argc, argv);
+        QApplication::setApplicationName("Kalvado");
+        QApplication::setStyle("Fusion");
+        testing::InitGoogleTest(&argc, argv);
+        code = RUN_ALL_TESTS();
+    }
+    kalvado::CheckLeaksWhileThreadsAreQuiet();
+    return code;
 }

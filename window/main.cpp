@@ -6,6 +6,7 @@
 
 #include "CommandLine.h"
 #include "Language.h"
+#include "LeakCheck.h"
 #include "frmGame.h"
 
 int main(int argc, char** argv)
@@ -21,23 +22,30 @@ int main(int argc, char** argv)
     if (!answer.play)
         return answer.exitCode;
 
-    QApplication app(argc, argv);
-    // Only the application name: a display name would be appended to
-    // every window title, and the main window's caption must stay exact.
-    QApplication::setApplicationName("Kalvado");
-    QApplication::setApplicationVersion(KALVADO_VERSION);
-    // Wayland names the window by this (its app_id), and desktops match it
-    // to the menu entry and its icon.
-    QGuiApplication::setDesktopFileName("org.kalvado.kalvado");
-    // The desktop's own style where its platform names one; where none of
-    // the styles it names is installed, the toolkit would fall back to its
-    // plain "Windows" look, and Fusion serves better.
-    if (!answer.styleGiven && QApplication::style()->name().compare("windows", Qt::CaseInsensitive) == 0)
-        QApplication::setStyle("Fusion");
-    // The desktop's languages, most wanted first (LANGUAGE, LC_ALL,
-    // LC_MESSAGES, LANG), as Qt reads them.
-    kalvado::UseLanguage(QLocale::system().uiLanguages());
-    kalvado::frmGame window;
-    window.show();
-    return QApplication::exec();
+    int code = 0;
+    {
+        QApplication app(argc, argv);
+        // Only the application name: a display name would be appended to
+        // every window title, and the main window's caption must stay exact.
+        QApplication::setApplicationName("Kalvado");
+        QApplication::setApplicationVersion(KALVADO_VERSION);
+        // Wayland names the window by this (its app_id), and desktops match it
+        // to the menu entry and its icon.
+        QGuiApplication::setDesktopFileName("org.kalvado.kalvado");
+        // The desktop's own style where its platform names one; where none of
+        // the styles it names is installed, the toolkit would fall back to its
+        // plain "Windows" look, and Fusion serves better.
+        if (!answer.styleGiven && QApplication::style()->name().compare("windows", Qt::CaseInsensitive) == 0)
+            QApplication::setStyle("Fusion");
+        // The desktop's languages, most wanted first (LANGUAGE, LC_ALL,
+        // LC_MESSAGES, LANG), as Qt reads them.
+        kalvado::UseLanguage(QLocale::system().uiLanguages());
+        kalvado::frmGame window;
+        window.show();
+        code = QApplication::exec();
+    }
+    // The window and the application are gone, and with them the threads
+    // they ran.
+    kalvado::CheckLeaksWhileThreadsAreQuiet();
+    return code;
 }
