@@ -7,7 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include "BoardGeometry.h"
-#include "BoardSurface.h"
+#include "board/BoardSurface.h"
 #include "support/OffscreenApp.h"
 #include "frmGame.h"
 

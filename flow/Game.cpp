@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "Position.h"
+#include "BoardGeometry.h"
 #include "Rules.h"
 #include "SkinPath.h"
 #include "Steps.h"
@@ -57,6 +57,7 @@ void Game::ResetGame()
     ClearBoard(m_state);
     m_window.DrawBoard();
     m_window.showTotals(0, 0);
+    m_countedSinceReset = false;
     m_state.GameOver = false;
     m_state.PassPending = false;
 }
@@ -204,13 +205,29 @@ void Game::placeDisc(int col, int row, Cell side)
     m_window.DrawChess(col, row, side);
     m_state.Board(col, row) = side;
     ChangChess(m_state, m_window, col, row, side);
+    m_countedSinceReset = true;
     m_outcome.placements.push_back({side, col, row, discsOf() - before - 1});
 }
 
 void Game::setStatus(const std::string& text)
 {
     m_window.setCaption(Label::Info, text);
+    m_status = text;
     m_outcome.status = text;
+}
+
+void Game::RefreshCaptions()
+{
+    m_window.setCaption(Label::Info, m_status);
+    // ResetGame zeroes the labels but keeps the last counts.
+    if (m_countedSinceReset)
+        m_window.showTotals(m_state.PlayerTotal, m_state.ComputerTotal);
+    else
+        m_window.showTotals(0, 0);
+    // Before start-up has chosen a skin the form's own mark stands.
+    if (m_state.SkinIndex != 0)
+        for (int n = 1; n <= 3; ++n)
+            m_window.markSkinItem(n, n == m_state.SkinIndex);
 }
 
 void Game::ComputerGo()

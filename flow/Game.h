@@ -27,6 +27,10 @@ public:
     Outcome cmdPass_Click();
     Outcome mBoard_Click(int index);
 
+    // Shows the status line, the totals and the skin's mark again as the game
+    // last set them (the window's language changed).
+    void RefreshCaptions();
+
     void ResetGame();
     void ComputerGo();
     void AnnounceResult();
@@ -47,6 +51,8 @@ private:
     WindowOps& m_window;
     std::string m_exeDir;
     Outcome m_outcome; // of the action running now
+    std::string m_status;          // the status line's source text
+    bool m_countedSinceReset = false; // the score labels show the totals, not the reset's zeros
 };
 
 } // namespace kalvado

@@ -14,7 +14,6 @@ namespace Style {
 constexpr int OK = 0;
 constexpr int YesNo = 4;
 constexpr int ButtonMask = 0x07;
-constexpr int Critical = 16;
 constexpr int Question = 32;
 constexpr int Exclamation = 48;
 constexpr int Information = 64;

@@ -15,10 +15,10 @@
 #include <optional>
 #include <random>
 
-#include "Accessibility.h"
-#include "Announcer.h"
-#include "BoardSurface.h"
-#include "Position.h"
+#include "access/Accessibility.h"
+#include "access/Announcer.h"
+#include "board/BoardSurface.h"
+#include "BoardGeometry.h"
 #include "support/WindowFixture.h"
 
 using namespace kalvado;
@@ -68,8 +68,8 @@ TEST_F(KeyboardTest, ArrowsMoveTheCursorWithinTheBoardAndKeysPlayWhereItStands)
     open();
     show();
     ASSERT_TRUE(board().hasFocus());
-    EXPECT_EQ(board().cursorCell(), QPoint(0, 0));
-    EXPECT_FALSE(board().cursorShown()) << "not before a board key";
+    EXPECT_EQ(cellCursor().cell(), QPoint(0, 0));
+    EXPECT_FALSE(cellCursor().shown()) << "not before a board key";
     const struct {
         std::initializer_list<Qt::Key> keys;
         QPoint cell;
@@ -81,10 +81,10 @@ TEST_F(KeyboardTest, ArrowsMoveTheCursorWithinTheBoardAndKeysPlayWhereItStands)
     };
     for (const auto& m : moves) {
         keys(m.keys);
-        EXPECT_EQ(board().cursorCell(), m.cell);
+        EXPECT_EQ(cellCursor().cell(), m.cell);
         EXPECT_EQ(table()->focusChild(), table()->tableInterface()->cellAt(m.cell.y(), m.cell.x()));
     }
-    EXPECT_TRUE(board().cursorShown());
+    EXPECT_TRUE(cellCursor().shown());
 
     keys({Qt::Key_Space});
     EXPECT_TRUE(boxes.empty()) << "ignored before a game, as a click is";
@@ -105,13 +105,13 @@ TEST_F(KeyboardTest, ArrowsMoveTheCursorWithinTheBoardAndKeysPlayWhereItStands)
     }
     EXPECT_EQ(w->state().Board, before.Board);
     EXPECT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(board().cursorCell(), QPoint(4, 2));
+    EXPECT_EQ(cellCursor().cell(), QPoint(4, 2));
     keys({Qt::Key_Space}); // the same, now occupied, cell
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes.back().text, "Already occupied!");
-    EXPECT_EQ(board().cursorCell(), QPoint(4, 2)) << "the cursor stays after a placement and a box";
+    EXPECT_EQ(cellCursor().cell(), QPoint(4, 2)) << "the cursor stays after a placement and a box";
     newGame(ANSWER_YES);
-    EXPECT_EQ(board().cursorCell(), QPoint(4, 2)) << "and across games";
+    EXPECT_EQ(cellCursor().cell(), QPoint(4, 2)) << "and across games";
 }
 
 TEST_F(KeyboardTest, TheCursorIsDrawnOverThePictureOnlyForKeyboardUse)
@@ -124,7 +124,7 @@ TEST_F(KeyboardTest, TheCursorIsDrawnOverThePictureOnlyForKeyboardUse)
     keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}); // (3,3), black
     const QImage withCursor = board().grab().toImage();
     EXPECT_EQ(board().picture(), picture) << "never drawn into the picture";
-    const QRect cell = CellRect(3, 3).translated(2, 2);
+    const QRect cell = QRect(CellRect(3, 3)).translated(2, 2);
     int changed = 0;
     for (int y = 0; y < plain.height(); ++y)
         for (int x = 0; x < plain.width(); ++x)

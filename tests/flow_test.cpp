@@ -14,7 +14,7 @@
 #include "support/FakeWindow.h"
 #include "support/Placements.h"
 #include "Game.h"
-#include "Position.h"
+#include "BoardGeometry.h"
 #include "Rules.h"
 #include "SkinPath.h"
 
@@ -92,15 +92,6 @@ TEST(CellFromPosition, RefusesPositionsThatAreNoNumberOrTooLarge)
                     -std::numeric_limits<float>::infinity(), 3.0e9f, -3.0e9f, 2.0e6f, -2.0e6f})
         EXPECT_FALSE(CellFromPosition(x).has_value()) << x;
     EXPECT_EQ(CellFromPosition(32767.0f * 57 + 12), 32767);
-}
-
-TEST(NumberText, PutsABlankOrAMinusBeforeTheDigits)
-{
-    EXPECT_EQ(NumberText(0), " 0");
-    EXPECT_EQ(NumberText(468), " 468");
-    EXPECT_EQ(NumberText(-45), "-45");
-    EXPECT_EQ(NumberText(-1), "-1");
-    EXPECT_EQ(NumberText(std::numeric_limits<long>::min()).substr(0, 2), "-9");
 }
 
 TEST(SkinFilePath, UsesOneSeparatorBetweenTheFolderAndPic)
@@ -338,8 +329,8 @@ TEST_F(FlowTest, AnyButtonAndTheMarginsAddressCells)
     window.clearRecords();
     game.picBoard_MouseUp(4, 1, 5, 5); // middle button with shift, left of and above the grid
     EXPECT_EQ(window.boxes, std::vector<Box>{INVALID}) << "(0,0) was tried";
-    game.picBoard_MouseUp(2, 0, 68, static_cast<float>(DiscMiddle(3))); // right button, x = 68 is still column 0
-    game.picBoard_MouseUp(2, 0, 69, static_cast<float>(DiscMiddle(3))); // x = 69 is column 1
+    game.picBoard_MouseUp(2, 0, 68, static_cast<float>(DiscCentre(0, 3).y)); // right button, x = 68 is still column 0
+    game.picBoard_MouseUp(2, 0, 69, static_cast<float>(DiscCentre(0, 3).y)); // x = 69 is column 1
     EXPECT_EQ(window.boxes, (std::vector<Box>{INVALID, INVALID, INVALID}));
     game.picBoard_MouseUp(2, 0, 240, 182); // (4,2), a legal placement
     EXPECT_EQ(state.Board(4, 2), BLACK);
@@ -490,6 +481,38 @@ INSTANTIATE_TEST_SUITE_P(Flow, EndingTest, testing::ValuesIn(ENDINGS),
 
 // Each action's outcome comes back as a value: what was placed by whom, the
 // status it left, the result, the colours and the totals (which only the
+
+// A change of language shows the status line, the totals and the skin's
+// mark again from the game: the zeros of a new game although the last
+// counts are kept, then the counts, the status and a moved mark.
+TEST_F(FlowTest, CaptionsAreShownAgainAsTheGameLastSetThem)
+{
+    auto shownAgain = [&] {
+        auto shown = [&] {
+            return std::tuple{window.caption(Label::Info), window.caption(Label::Player), window.caption(Label::Com),
+                              window.markedSkins};
+        };
+        const auto before = shown();
+        window.captions.clear();
+        window.markedSkins.clear();
+        game.RefreshCaptions();
+        EXPECT_EQ(shown(), before);
+    };
+    load();
+    shownAgain();
+    newGame(ANSWER_YES);
+    click(4, 2);
+    newGame(ANSWER_NO);
+    ASSERT_EQ(window.caption(Label::Player), "Player total:01") << "the computer opened";
+    newGame(ANSWER_YES);
+    ASSERT_NE(state.PlayerTotal, 0);
+    shownAgain();
+    setPosition({"BW......", "........", "........", "........", "........", "........", "........", "........"}, WHITE);
+    game.mBoard_Click(3);
+    game.cmdPass_Click();
+    ASSERT_EQ(window.caption(Label::Info), "you lost!");
+    shownAgain();
+}
 // first placement counts), all that the window says of it.
 TEST_F(FlowTest, EachActionReportsWhatItDid)
 {

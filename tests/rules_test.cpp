@@ -83,14 +83,6 @@ TEST(Board, ClearBoardEmptiesEveryCellAndNothingElse)
     EXPECT_EQ(state.SkinIndex, 2);
 }
 
-TEST(Board, StartsZeroedAsTheWindowIsCreated)
-{
-    GameState state;
-    EXPECT_EQ(countCells(state.Board, 0), 64);
-    EXPECT_FALSE(state.GameStarted);
-    EXPECT_TRUE(state.SkinPath.empty());
-}
-
 // ---- SpotValue --------------------------------------------------------------
 
 struct SpotCase {

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "BoardSurface.h"
+#include "board/BoardSurface.h"
 #include "support/WindowFixture.h"
 
 using namespace kalvado;

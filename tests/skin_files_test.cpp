@@ -14,7 +14,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include "Images.h"
+#include "images/Images.h"
 #include "support/WindowFixture.h"
 #include "support/SkinBytes.h"
 
@@ -92,7 +92,7 @@ protected:
         // Corners of cells (no disc reaches them) and the margins.
         std::vector<QPoint> points{{5, 5}, {5, 470}, {475, 200}, {240, 475}};
         for (int k = 0; k < 8; ++k)
-            points.push_back(CellRect(k, (k * 3) % 8).topLeft() + QPoint(5, 5));
+            points.push_back(QRect(CellRect(k, (k * 3) % 8)).topLeft() + QPoint(5, 5));
         for (QPoint p : points) {
             EXPECT_EQ(px(p.x(), p.y()), image.rect().contains(p) ? image.pixel(p) : blank) << p.x() << "," << p.y();
         }

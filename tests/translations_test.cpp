@@ -14,8 +14,8 @@
 
 #include <gtest/gtest.h>
 
-#include "Language.h"
-#include "Summary.h"
+#include "language/Language.h"
+#include "access/Summary.h"
 #include "support/WindowFixture.h"
 
 using namespace kalvado;
@@ -63,8 +63,6 @@ TEST_F(WindowTest, EveryTextOfEveryLanguageIsTranslatedAndFits)
     QStringList languages{"en"};
     for (const QString& file : QDir(":/i18n").entryList({"kalvado_*.qm"}))
         languages << file.mid(8).chopped(3);
-    for (const char* required : {"de", "es", "fr", "it", "ja", "nl", "pl", "pt_BR", "ru", "zh_CN"})
-        EXPECT_TRUE(languages.contains(required)) << required;
     for (const QString& language : languages) {
         SCOPED_TRACE(language.toStdString());
         const Speaking speaking(language);
@@ -164,7 +162,9 @@ TEST_F(WindowTest, TheLanguageSwitchesWithQtsOwnStrings)
 {
     open();
     newGame(ANSWER_NO);
-    w->setCaption(Label::Info, COMPUTER_STUCK_TEXT);
+    // Passing every turn, the player is soon left without a disc.
+    for (int turn = 0; turn < 64 && !w->state().GameOver; ++turn)
+        QTest::mouseClick(button("cmdPass"), Qt::LeftButton);
     auto texts = [&] {
         QStringList all{w->windowTitle()};
         for (QLabel* label : w->findChildren<QLabel*>())
@@ -176,8 +176,8 @@ TEST_F(WindowTest, TheLanguageSwitchesWithQtsOwnStrings)
     const QStringList english = texts();
     ASSERT_EQ(UseLanguage({"xx-YY", "de-AT", "fr"}), "de") << "the first language with a catalogue";
     QCoreApplication::processEvents();
-    EXPECT_EQ(label("lblPlayer")->text(), "Spieler gesamt:01");
-    EXPECT_EQ(label("lblInfo")->text(), "ich habe keinen weg zu gehen, jetzt ist dein zug!");
+    EXPECT_EQ(label("lblPlayer")->text(), "Spieler gesamt:00");
+    EXPECT_EQ(label("lblInfo")->text(), "du verloren!");
     EXPECT_EQ(action("mBoard_1")->text(), "Standard *");
     QStringList buttons;
     QTimer::singleShot(0, [&] {

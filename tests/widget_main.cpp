@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "LeakCheck.h"
+#include "program/LeakCheck.h"
 
 int main(int argc, char** argv)
 {

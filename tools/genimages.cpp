@@ -158,9 +158,8 @@ void bitmapInfoHeader(QByteArray& out, int bitCount, int imageBytes, int colours
     put32(out, 0);
 }
 
-// The file header and its one 32 x 32 entry. Type 1 is an icon, type 2 a
-// cursor; the two 16-bit fields hold planes and bit count for an icon and
-// the hot spot for a cursor. The image data follows at offset 22.
+// The file header and its one 32 x 32 entry. Type 2 is a cursor; the two
+// 16-bit fields hold its hot spot. The image data follows at offset 22.
 void directory(QByteArray& out, int type, int colours, int field1, int field2, int resBytes)
 {
     put16(out, 0);
@@ -171,56 +170,6 @@ void directory(QByteArray& out, int type, int colours, int field1, int field2, i
     put16(out, field2);
     put32(out, resBytes);
     put32(out, 22);
-}
-
-// The 16 colours of the classic palette.
-const std::array<QRgb, 16> PALETTE16{
-    qRgb(0, 0, 0),     qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
-    qRgb(0, 0, 128),   qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
-    qRgb(128, 128, 128), qRgb(255, 0, 0), qRgb(0, 255, 0),   qRgb(255, 255, 0),
-    qRgb(0, 0, 255),   qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
-};
-
-// The window icon: a corner of a green board with a black and a white disc.
-QByteArray iconFile()
-{
-    std::array<std::array<int, 32>, 32> pix{};   // palette index
-    std::array<std::array<bool, 32>, 32> clear{}; // transparent
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            const bool border = x == 1 || y == 1 || x == 30 || y == 30;
-            const bool inside = x >= 1 && y >= 1 && x <= 30 && y <= 30;
-            clear[y][x] = !inside;
-            pix[y][x] = border ? 0 : (x == 16 || y == 16) ? 8 : 2;
-            auto disc = [&](int cx, int cy, int colour) {
-                const int d = (x - cx) * (x - cx) + (y - cy) * (y - cy);
-                if (d <= 42)
-                    pix[y][x] = d >= 30 ? 8 : colour;
-            };
-            disc(9, 9, 0);
-            disc(23, 23, 0);
-            disc(23, 9, 15);
-            disc(9, 23, 15);
-        }
-    }
-    const int xorBytes = 16 * 32, andBytes = 4 * 32;
-    const int resBytes = 40 + 16 * 4 + xorBytes + andBytes;
-    QByteArray out;
-    directory(out, 1, 16, 1, 4, resBytes); // an icon: one plane, 4 bits per pixel
-    bitmapInfoHeader(out, 4, xorBytes + andBytes, 16);
-    for (QRgb c : PALETTE16)
-        out.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c))).append(char(0));
-    for (int y = 31; y >= 0; --y)
-        for (int x = 0; x < 32; x += 2)
-            out.append(char((pix[y][x] << 4) | pix[y][x + 1]));
-    for (int y = 31; y >= 0; --y)
-        for (int byte = 0; byte < 4; ++byte) {
-            int bits = 0;
-            for (int b = 0; b < 8; ++b)
-                bits = (bits << 1) | (clear[y][byte * 8 + b] ? 1 : 0);
-            out.append(char(bits));
-        }
-    return out;
 }
 
 // The board cursor: a white arrow with a black outline whose tip, the hot
@@ -319,9 +268,9 @@ QImage cursorImage(int scale)
     return image;
 }
 
-// The window and desktop icon at any size: the 16-colour icon's picture
-// (a corner of a green board with two black and two white discs) drawn
-// smoothly, on a 32-unit grid scaled to the size.
+// The window and desktop icon at any size: a corner of a green board with
+// two black and two white discs, drawn smoothly on a 32-unit grid scaled to
+// the size.
 QImage iconImage(int size)
 {
     QImage image(size, size, QImage::Format_ARGB32);
@@ -399,8 +348,6 @@ int main(int argc, char** argv)
     ok = saveJpeg(woodImage(skin1), root.filePath("pic/Board1.jpg")) && ok;
     ok = saveJpeg(woodImage(skin2), root.filePath("pic/Board2.jpg")) && ok;
     ok = saveJpeg(woodImage(skin3), root.filePath("pic/Board3.jpg")) && ok;
-    const QByteArray icon = iconFile();
-    ok = writeFile(root.filePath("window/images/kalvado.ico"), icon) && ok;
     // The desktop's icon theme and the window take PNGs at every usual size,
     // and a scalable one.
     for (int size : {16, 24, 32, 48, 64, 128, 256})

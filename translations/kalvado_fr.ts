@@ -217,9 +217,6 @@
         <source>Pointer row</source>
         <translation>Ligne sous le pointeur</translation>
     </message>
-</context>
-<context>
-    <name>kalvado::frmGame</name>
     <message>
         <source>Player total:%1</source>
         <extracomment>%1 is the human&apos;s total in two digits, right after the colon.</extracomment>

@@ -219,9 +219,6 @@
         <source>Pointer row</source>
         <translation>Wiersz pod wskaźnikiem</translation>
     </message>
-</context>
-<context>
-    <name>kalvado::frmGame</name>
     <message>
         <source>Player total:%1</source>
         <extracomment>%1 is the human&apos;s total in two digits, right after the colon.</extracomment>

@@ -215,9 +215,6 @@
         <source>Pointer row</source>
         <translation>指针所在行</translation>
     </message>
-</context>
-<context>
-    <name>kalvado::frmGame</name>
     <message>
         <source>Player total:%1</source>
         <extracomment>%1 is the human&apos;s total in two digits, right after the colon.</extracomment>

@@ -2,14 +2,13 @@
 
 #include <QMainWindow>
 
-#include <array>
 #include <memory>
 #include <string>
 
 #include "Game.h"
 #include "GameState.h"
-#include "MessageBoxes.h"
 #include "WindowOps.h"
+#include "boxes/MessageBoxes.h"
 
 namespace Ui {
 class frmGame;
@@ -18,11 +17,13 @@ class frmGame;
 namespace kalvado {
 
 class Announcer;
-class BoardCursor;
+class BoardPointer;
 class CloseRequests;
+class Skins;
 
 // The game window. It owns the game state and routes every user action to
-// the game flow, which reaches back through the WindowOps it implements.
+// the game flow, which reaches back through the WindowOps it implements;
+// what an action did, it shows and says from the action's outcome.
 class frmGame : public QMainWindow, public WindowOps {
     Q_OBJECT
 
@@ -47,7 +48,6 @@ public:
     int MsgBox(const std::string& text, int style, const std::string& title = {}) override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -56,28 +56,21 @@ private:
     // event took to get here.
     template <typename Handler>
     void act(Handler&& handler);
-    void say(const Outcome& outcome);
     // A box with texts already in the player's language.
     int box(const QString& text, int style, const QString& title = {});
     void cmdAbout_Click();
     void mExit_Click();
-    void closeWhileBoxOpen();
     QAction* skinItem(int index) const;
-    const QImage& defaultImage();
 
     std::unique_ptr<Ui::frmGame> ui;
     GameState m_state;
     Game m_game;
     MsgBoxFunction m_msgBox;
-    QImage m_defaultImage;
-    BoardCursor* m_boardCursor = nullptr;
+    BoardPointer* m_boardPointer = nullptr;
+    std::unique_ptr<Skins> m_skins;
     Announcer* m_announcer = nullptr;
     std::unique_ptr<CloseRequests> m_closeRequests;
-    std::string m_status;            // the status line's source text
-    std::array<int, 2> m_totals{};   // the totals shown, the human's first
     bool m_acting = false;
-    bool m_closing = false;
-    bool m_iconPending = true;
 };
 
 } // namespace kalvado

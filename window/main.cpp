@@ -4,10 +4,10 @@
 
 #include <cstdio>
 
-#include "CommandLine.h"
-#include "Language.h"
-#include "LeakCheck.h"
 #include "frmGame.h"
+#include "language/Language.h"
+#include "program/CommandLine.h"
+#include "program/LeakCheck.h"
 
 int main(int argc, char** argv)
 {

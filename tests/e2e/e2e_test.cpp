@@ -27,6 +27,7 @@
 #include "support/Product.h"
 #include "support/ScreenBoard.h"
 #include "Game.h"
+#include "SkinPath.h"
 #include "Rules.h"
 #include "XSession.h"
 
@@ -52,6 +53,7 @@ class Player {
 public:
     Player(XSession& x, const std::string& exeDir)
         : m_x(x)
+        , m_exeDir(exeDir)
         , m_game(m_state, m_model, exeDir)
     {
     }
@@ -63,7 +65,7 @@ public:
     void expectStartUp(bool skinMissing)
     {
         if (skinMissing)
-            m_model.unreadable.insert(m_state.SkinPath.empty() ? std::string() : m_state.SkinPath);
+            m_model.unreadable.insert(SkinFilePath(m_exeDir, 1));
         m_game.frmGame_Load();
     }
 
@@ -182,7 +184,7 @@ public:
     QImage windowShot()
     {
         const QImage shot = m_x.grab();
-        const QSize client = QSize(CLIENT_WIDTH, CLIENT_HEIGHT);
+        const QSize client = ClientSize();
         return shot.copy(QRect(m_clientOrigin - QPoint(0, m_menuHeight), client + QSize(0, m_menuHeight)));
     }
 
@@ -234,6 +236,7 @@ private:
     }
 
     XSession& m_x;
+    std::string m_exeDir;
     GameState m_state;
     FakeWindow m_model;
     Game m_game;
@@ -541,9 +544,9 @@ TEST_F(EndToEnd, ClicksPlayTheirCellsAtEveryScale)
                          QSize(static_cast<int>(SURFACE_SIZE * scale), static_cast<int>(250 * scale)));
         ASSERT_TRUE(x.waitFor([&] { return (middle = BlackDiscsMiddle(x.grab(), band)).has_value(); }, 4000));
         // (Each disc's centre pixel has its middle half a pixel further on.)
-        const QPointF origin = *middle - (QPointF(DiscCentre(3, 3) + DiscCentre(4, 4)) / 2 + QPointF(0.5, 0.5)) * scale;
+        const QPointF origin = *middle - (QPointF(QPoint(DiscCentre(3, 3)) + QPoint(DiscCentre(4, 4))) / 2 + QPointF(0.5, 0.5)) * scale;
         auto onScreen = [&](int col, int row) {
-            return (origin + (QPointF(DiscCentre(col, row)) + QPointF(0.5, 0.5)) * scale).toPoint();
+            return (origin + (QPointF(QPoint(DiscCentre(col, row))) + QPointF(0.5, 0.5)) * scale).toPoint();
         };
         for (int move = 0; move < 4 && !state.GameOver; ++move) {
             const auto cell = FirstLegalPlacement(state);

@@ -100,7 +100,7 @@ int main(int argc, char** argv)
         if (!window)
             return false;
         // The client area and a menu bar's height or so above it.
-        frame = QRect(x.origin(window), QSize(CLIENT_WIDTH, CLIENT_HEIGHT) + QSize(0, 62));
+        frame = QRect(x.origin(window), ClientSize() + QSize(0, 62));
         // The board's picture, below the menu bar; a new program shows skin 1.
         std::optional<QPoint> found;
         XSession::waitFor(

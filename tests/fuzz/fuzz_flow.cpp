@@ -80,8 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const int col = in.byte() % 10 - 1;
             const int row = in.byte() % 10 - 1;
             const int button = in.byte(), shift = in.byte();
-            game.picBoard_MouseUp(button, shift, static_cast<float>(CellStart(col) + in.byte() % CELL_SIZE),
-                                  static_cast<float>(CellStart(row) + in.byte() % CELL_SIZE));
+            game.picBoard_MouseUp(button, shift, static_cast<float>(CellRect(col, row).left + in.byte() % CELL_SIZE),
+                                  static_cast<float>(CellRect(col, row).top + in.byte() % CELL_SIZE));
             break;
         }
         case 3: { // any position at all: negative, huge, not finite

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "Images.h"
+#include "images/Images.h"
 
 namespace {
 

@@ -22,7 +22,7 @@
 #include "support/BoxScript.h"
 #include "support/OffscreenApp.h"
 #include "support/Placements.h"
-#include "BoardSurface.h"
+#include "board/BoardSurface.h"
 #include "frmGame.h"
 
 using namespace kalvado;
@@ -98,7 +98,7 @@ int main(int argc, char** argv)
                 continue;
             }
             const auto [col, row] = legal[static_cast<std::size_t>(percent(rng)) % legal.size()];
-            controls.release(static_cast<float>(DiscMiddle(col)), static_cast<float>(DiscMiddle(row)));
+            controls.release(static_cast<float>(DiscCentre(col, row).x), static_cast<float>(DiscCentre(col, row).y));
             ++placements;
         }
         ended += state.GameOver;

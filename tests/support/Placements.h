@@ -6,7 +6,7 @@
 
 #include "Game.h"
 #include "GameState.h"
-#include "Position.h"
+#include "BoardGeometry.h"
 #include "Rules.h"
 
 namespace kalvado::test {
@@ -33,7 +33,7 @@ inline std::optional<std::pair<int, int>> FirstLegalPlacement(const GameState& s
 // A release on a cell's disc centre, as a click there hands it on.
 inline Outcome ClickCell(Game& game, int col, int row, int button = 1)
 {
-    return game.picBoard_MouseUp(button, 0, static_cast<float>(DiscMiddle(col)), static_cast<float>(DiscMiddle(row)));
+    return game.picBoard_MouseUp(button, 0, static_cast<float>(DiscCentre(col, row).x), static_cast<float>(DiscCentre(col, row).y));
 }
 
 // A simple human: the first legal cell in scan order, else Pass. Returns

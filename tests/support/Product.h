@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImage>
 #include <QRect>
+#include <QSize>
 #include <QRegularExpression>
 #include <QString>
 
@@ -15,7 +16,6 @@
 #include <string>
 
 #include "BoardGeometry.h"
-#include "ClientArea.h"
 
 namespace kalvado::test {
 
@@ -47,6 +47,19 @@ inline const std::string& MainTitle()
         return m.captured(1).toStdString();
     }();
     return title;
+}
+
+// The window's client area below the menu bar, as the form fixes it.
+inline QSize ClientSize()
+{
+    static const QSize size = [] {
+        const auto m = QRegularExpression(R"(name="maximumSize">\s*<size>\s*<width>(\d+)</width>\s*<height>(\d+)</height>)")
+                           .match(FormText());
+        if (!m.hasMatch())
+            throw std::runtime_error("the form fixes no client area");
+        return QSize(m.captured(1).toInt(), m.captured(2).toInt());
+    }();
+    return size;
 }
 
 // Where the form puts a control, in its parent's coordinates (for the

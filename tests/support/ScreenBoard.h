@@ -16,7 +16,7 @@
 #include "BoxScript.h"
 #include "FakeWindow.h"
 #include "GameState.h"
-#include "MessageBoxes.h"
+#include "boxes/MessageBoxes.h"
 #include "Product.h"
 
 namespace kalvado::test {

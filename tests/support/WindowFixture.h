@@ -20,7 +20,8 @@
 #include <string>
 #include <vector>
 
-#include "BoardSurface.h"
+#include "board/BoardSurface.h"
+#include "input/CellCursor.h"
 #include "BoxScript.h"
 #include "frmGame.h"
 #include "Product.h"
@@ -101,6 +102,7 @@ protected:
     QAction* action(const char* name) const { return control<QAction>(name); }
     QMenu* menu(const char* name) const { return control<QMenu>(name); }
     BoardSurface& board() const { return *control<BoardSurface>("picBoard"); }
+    CellCursor& cellCursor() const { return *board().findChild<CellCursor*>(); }
     QRgb px(int x, int y) { return board().picture().pixel(x, y); }
     static QPoint widgetPoint(int x, int y) { return {x + SURFACE_BORDER, y + SURFACE_BORDER}; }
     static QPoint cellPoint(int col, int row)

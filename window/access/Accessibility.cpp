@@ -1,4 +1,4 @@
-#include "Accessibility.h"
+#include "access/Accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -6,17 +6,17 @@
 #include <QLabel>
 #include <QRegularExpression>
 
-#include "Announcer.h"
-#include "BoardAccessible.h"
-#include "BoardSurface.h"
+#include "access/Announcer.h"
+#include "access/BoardAccessible.h"
+#include "board/BoardSurface.h"
 
 namespace kalvado {
 
 namespace {
 
-class Notification : public QAccessibleWidget {
+class AccessibleNotification : public QAccessibleWidget {
 public:
-    explicit Notification(Announcer* announcer)
+    explicit AccessibleNotification(Announcer* announcer)
         : QAccessibleWidget(announcer, QAccessible::Notification)
     {
     }
@@ -28,9 +28,9 @@ public:
 
 // The status line says only its text, empty or not; a plain label would
 // borrow the frame's title when empty.
-class StatusLine : public QAccessibleWidget {
+class AccessibleStatusLine : public QAccessibleWidget {
 public:
-    explicit StatusLine(QLabel* label)
+    explicit AccessibleStatusLine(QLabel* label)
         : QAccessibleWidget(label, QAccessible::StatusBar)
     {
     }
@@ -44,9 +44,9 @@ public:
 // animates the press and clicks 100 ms later from a timer, so input given
 // meanwhile would overtake it, and the late click could land inside a box
 // that input opened: the same reason the buttons' mnemonics click at once.
-class PressButton : public QAccessibleWidget {
+class AccessiblePressButton : public QAccessibleWidget {
 public:
-    explicit PressButton(QAbstractButton* button)
+    explicit AccessiblePressButton(QAbstractButton* button)
         : QAccessibleWidget(button, QAccessible::Button)
     {
     }
@@ -96,9 +96,9 @@ public:
     }
 };
 
-class Separator : public QAccessibleWidget {
+class AccessibleSeparator : public QAccessibleWidget {
 public:
-    explicit Separator(QWidget* line)
+    explicit AccessibleSeparator(QWidget* line)
         : QAccessibleWidget(line, QAccessible::Separator)
     {
     }
@@ -110,13 +110,13 @@ QAccessibleInterface* factory(const QString& key, QObject* object)
     if (key == "kalvado::BoardSurface")
         return NewBoardTable(static_cast<BoardSurface*>(object));
     if (key == "QPushButton")
-        return new PressButton(static_cast<QAbstractButton*>(object));
+        return new AccessiblePressButton(static_cast<QAbstractButton*>(object));
     if (key == "kalvado::Announcer")
-        return new Notification(static_cast<Announcer*>(object));
+        return new AccessibleNotification(static_cast<Announcer*>(object));
     if (key == "QLabel" && object->objectName() == "lblInfo")
-        return new StatusLine(static_cast<QLabel*>(object));
+        return new AccessibleStatusLine(static_cast<QLabel*>(object));
     if (key == "QFrame" && object->objectName() == "Line2")
-        return new Separator(static_cast<QWidget*>(object));
+        return new AccessibleSeparator(static_cast<QWidget*>(object));
     return nullptr;
 }
 

@@ -1,4 +1,4 @@
-#include "Announcer.h"
+#include "access/Announcer.h"
 
 #include <QAccessible>
 #include <QApplication>

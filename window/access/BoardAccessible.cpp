@@ -1,4 +1,4 @@
-#include "BoardAccessible.h"
+#include "access/BoardAccessible.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -6,10 +6,12 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
-#include "BoardSurface.h"
+#include "BoardGeometry.h"
 #include "Outcome.h"
-#include "Position.h"
+#include "board/BoardSurface.h"
+#include "input/CellCursor.h"
 
 namespace kalvado {
 
@@ -91,6 +93,7 @@ public:
 
 private:
     BoardSurface* board() const;
+    Cell content() const;
 
     BoardTable* m_table;
     int m_col;
@@ -114,6 +117,19 @@ public:
     }
 
     BoardSurface* board() const { return static_cast<BoardSurface*>(widget()); }
+    // What the window handed over; nothing (empty cells, no focus) without it.
+    const BoardReading* reading() const
+    {
+        return board()->findChild<const BoardReading*>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    // The keyboard's cursor, while the board has the focus.
+    std::optional<QPoint> focusCell() const
+    {
+        const BoardReading* r = reading();
+        if (!r || !board()->hasFocus())
+            return std::nullopt;
+        return r->cursor()->cell();
+    }
 
     QString text(QAccessible::Text t) const override
     {
@@ -147,10 +163,8 @@ public:
     }
     QAccessibleInterface* focusChild() const override
     {
-        if (!board()->hasFocus())
-            return nullptr;
-        const QPoint c = board()->cursorCell();
-        return child(cellIndex(c.x(), c.y()));
+        const std::optional<QPoint> c = focusCell();
+        return c ? child(cellIndex(c->x(), c->y())) : nullptr;
     }
     // The cell a click at that point of the screen would play.
     QAccessibleInterface* childAt(int x, int y) const override
@@ -229,11 +243,17 @@ BoardSurface* BoardCell::board() const
     return m_table->board();
 }
 
+Cell BoardCell::content() const
+{
+    const BoardReading* reading = m_table->reading();
+    return reading ? reading->cell(m_col, m_row) : EMPTY;
+}
+
 QString BoardCell::text(QAccessible::Text t) const
 {
     if (t != QAccessible::Name || !real())
         return {};
-    const Cell cell = board()->cellContent(m_col, m_row);
+    const Cell cell = content();
     // The board's own letters and numbers ("C5") in every language.
     const QString name = QString::fromStdString(CellName(m_col, m_row));
     return cell == BLACK   ? QCoreApplication::translate("Board", "%1, black").arg(name)
@@ -245,7 +265,7 @@ QRect BoardCell::rect() const
 {
     if (!real())
         return {};
-    const QRect local = CellRect(m_col, m_row).translated(board()->contentsRect().topLeft());
+    const QRect local = board()->fromPicture(CellRect(m_col, m_row));
     return {board()->mapToGlobal(local.topLeft()), local.size()};
 }
 
@@ -257,17 +277,25 @@ QAccessible::State BoardCell::state() const
         return s;
     }
     s.focusable = true;
-    s.focused = board()->hasFocus() && board()->cursorCell() == QPoint(m_col, m_row);
+    s.focused = m_table->focusCell() == QPoint(m_col, m_row);
     return s;
 }
 
 void BoardCell::doAction(const QString& name)
 {
-    if (name == PLACE_DISC_ACTION && real())
-        board()->chooseCell(m_col, m_row);
+    const BoardReading* reading = m_table->reading();
+    if (name == PLACE_DISC_ACTION && real() && reading)
+        reading->cursor()->choose(m_col, m_row);
 }
 
 } // namespace
+
+BoardReading::BoardReading(BoardSurface* board, CellCursor* cursor, std::function<Cell(int, int)> cells)
+    : QObject(board)
+    , m_cursor(cursor)
+    , m_cells(std::move(cells))
+{
+}
 
 QAccessibleInterface* NewBoardTable(BoardSurface* board)
 {

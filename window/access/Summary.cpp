@@ -1,9 +1,9 @@
-#include "Summary.h"
+#include "access/Summary.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "Language.h"
+#include "language/Language.h"
 
 namespace kalvado {
 

@@ -1,4 +1,4 @@
-#include "BoardRaster.h"
+#include "board/BoardRaster.h"
 
 #include <QApplication>
 #include <QPainter>

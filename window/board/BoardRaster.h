@@ -10,7 +10,7 @@
 
 #include "BoardGeometry.h"
 #include "GameState.h"
-#include "Module1.h"
+#include "board/Module1.h"
 
 namespace kalvado {
 

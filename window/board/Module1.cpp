@@ -1,4 +1,4 @@
-#include "Module1.h"
+#include "board/Module1.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,21 +1,21 @@
-#include "Separator.h"
+#include "look/LinePainter.h"
 
 #include <QEvent>
 #include <QFrame>
 #include <QPainter>
 
-#include "Module1.h"
+#include "board/Module1.h"
 
 namespace kalvado {
 
-Separator::Separator(QFrame* line)
+LinePainter::LinePainter(QFrame* line)
     : QObject(line)
     , m_line(line)
 {
     line->installEventFilter(this);
 }
 
-bool Separator::eventFilter(QObject* watched, QEvent* event)
+bool LinePainter::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_line || event->type() != QEvent::Paint || m_line->devicePixelRatioF() == 1.0)
         return QObject::eventFilter(watched, event);

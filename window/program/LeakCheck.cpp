@@ -1,4 +1,4 @@
-#include "LeakCheck.h"
+#include "program/LeakCheck.h"
 
 #if defined(KALVADO_SANITIZE)
 #include <sanitizer/lsan_interface.h>

@@ -1,9 +1,10 @@
-#include "Images.h"
+#include "images/Images.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
+#include <QWidget>
 #include <QtEndian>
 
 #include <algorithm>
@@ -70,6 +71,40 @@ QIcon LoadWindowIcon()
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QString(":/images/kalvado-%1.png").arg(size), QSize(size, size));
     return icon;
+}
+
+namespace {
+
+class IconOnceShown : public QObject {
+public:
+    explicit IconOnceShown(QWidget* window)
+        : QObject(window)
+        , m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Show) {
+            m_window->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                m_window, [window = m_window] { window->setWindowIcon(LoadWindowIcon()); }, Qt::QueuedConnection);
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* m_window;
+};
+
+} // namespace
+
+void SetIconOnceShown(QWidget* window)
+{
+    new IconOnceShown(window);
 }
 
 } // namespace kalvado

@@ -1,4 +1,4 @@
-#include "MessageBoxes.h"
+#include "boxes/MessageBoxes.h"
 
 #include <QMessageBox>
 
@@ -24,7 +24,6 @@ int ShowMessageBox(QWidget* parent, const QString& text, int style, const QStrin
     box.setAccessibleDescription(text);
 #endif
     switch (style & Style::IconMask) {
-    case Style::Critical: box.setIcon(QMessageBox::Critical); break;
     case Style::Question: box.setIcon(QMessageBox::Question); break;
     case Style::Exclamation: box.setIcon(QMessageBox::Warning); break;
     case Style::Information: box.setIcon(QMessageBox::Information); break;

@@ -1,11 +1,8 @@
 #pragma once
 
 #include <QColor>
-#include <QObject>
 
-class QLabel;
 class QPalette;
-class QWidget;
 
 namespace kalvado {
 
@@ -27,24 +24,5 @@ QColor ScoreColour(const QColor& own, const QColor& background);
 // darkened rather than its text changed. A readable palette comes back
 // unchanged.
 QPalette ReadablePalette(const QPalette& palette);
-
-// Keeps the window's texts readable on whatever palette the desktop gives,
-// now and after every change of palette or style while the game runs.
-class Readability : public QObject {
-public:
-    Readability(QWidget* window, QLabel* player, QLabel* computer);
-    void apply();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QWidget* m_window;
-    QLabel* m_player;
-    QLabel* m_computer;
-    QColor m_playerOwn;
-    QColor m_computerOwn;
-    bool m_applying = false;
-};
 
 } // namespace kalvado

@@ -1,10 +1,8 @@
-#include "CloseRequests.h"
+#include "input/CloseRequests.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QWidget>
-
-#include <utility>
 
 #if KALVADO_HAVE_XCB
 #include <xcb/xcb.h>
@@ -33,9 +31,8 @@ quint32 atomOf(xcb_connection_t* connection, xcb_intern_atom_cookie_t cookie)
 
 } // namespace
 
-CloseRequests::CloseRequests(QWidget* window, std::function<void()> onBlockedClose)
+CloseRequests::CloseRequests(QWidget* window)
     : m_window(window)
-    , m_onBlockedClose(std::move(onBlockedClose))
 {
 #if KALVADO_HAVE_XCB
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
@@ -83,7 +80,11 @@ bool CloseRequests::nativeEventFilter(const QByteArray& eventType, void* message
         return false;
     if (!QApplication::activeModalWidget())
         return false; // Qt closes an unblocked window itself
-    m_onBlockedClose();
+    if (!m_closing) {
+        m_closing = true;
+        m_window->close();
+        QCoreApplication::exit(0);
+    }
     return true;
 }
 

@@ -1,15 +1,15 @@
-#include "BoardCursor.h"
+#include "board/BoardPointer.h"
 
 #include <QEvent>
 #include <QPixmap>
 #include <QWindow>
 
-#include "BoardSurface.h"
-#include "Images.h"
+#include "board/BoardSurface.h"
+#include "images/Images.h"
 
 namespace kalvado {
 
-BoardCursor::BoardCursor(BoardSurface* board)
+BoardPointer::BoardPointer(BoardSurface* board)
     : QObject(board)
     , m_board(board)
     , m_classic(LoadCursorFile(":/images/board.cur"))
@@ -17,7 +17,7 @@ BoardCursor::BoardCursor(BoardSurface* board)
     board->installEventFilter(this);
 }
 
-QCursor BoardCursor::forRatio(qreal ratio) const
+QCursor BoardPointer::forRatio(qreal ratio) const
 {
     if (ratio <= 1.0)
         return m_classic;
@@ -28,13 +28,13 @@ QCursor BoardCursor::forRatio(qreal ratio) const
     return QCursor(pixmap, m_classic.hotSpot().x() * scale, m_classic.hotSpot().y() * scale);
 }
 
-void BoardCursor::set()
+void BoardPointer::set()
 {
     m_set = true;
     m_board->setCursor(forRatio(m_board->devicePixelRatioF()));
 }
 
-void BoardCursor::restoreAfterBox()
+void BoardPointer::restoreAfterBox()
 {
     QWindow* window = m_board->window()->windowHandle();
     if (m_set && window && m_board->rect().contains(m_board->mapFromGlobal(QCursor::pos())))
@@ -42,8 +42,8 @@ void BoardCursor::restoreAfterBox()
 }
 
 // The pointer coming onto the board from a screen of another ratio gets the
-// cursor drawn for this one.
-bool BoardCursor::eventFilter(QObject* watched, QEvent* event)
+// image drawn for this one.
+bool BoardPointer::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_board && event->type() == QEvent::Enter && m_set)
         m_board->setCursor(forRatio(m_board->devicePixelRatioF()));

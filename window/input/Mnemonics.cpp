@@ -1,4 +1,4 @@
-#include "Mnemonics.h"
+#include "input/Mnemonics.h"
 
 #include <QAbstractButton>
 #include <QShortcutEvent>

@@ -1,27 +1,19 @@
-#include "ReadOut.h"
+#include "labels/ReadOut.h"
 
 #include <QCoreApplication>
 
 #include <cmath>
 
-#include "Position.h"
+#include "BoardGeometry.h"
+#include "labels/Captions.h"
 #include "ui_frmGame.h"
 
 namespace kalvado {
 
-void SetLabelText(QLabel* label, const QString& text)
+QString NumberText(long value)
 {
-    label->setText(text);
-    if (label->property("autoSize").toBool())
-        label->adjustSize();
-}
-
-void SetUpReadOut(Ui::frmGame& ui)
-{
-    for (QLabel* label :
-         {ui.Label4, ui.Label5, ui.LabelX, ui.LabelY, ui.IntPosX, ui.IntPosY, ui.lblPlayer, ui.lblCom})
-        label->setProperty("autoSize", true);
-    DescribeReadOut(ui);
+    const unsigned long magnitude = value < 0 ? 0UL - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
+    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(magnitude);
 }
 
 void DescribeReadOut(Ui::frmGame& ui)
@@ -36,9 +28,9 @@ void ShowPointerReadOut(Ui::frmGame& ui, float x, float y)
 {
     auto cellText = [](float v) {
         const auto cell = CellFromPosition(v);
-        return cell ? QString::fromStdString(NumberText(*cell)) : QString();
+        return cell ? NumberText(*cell) : QString();
     };
-    auto positionText = [](float v) { return QString::fromStdString(NumberText(std::lround(v))); };
+    auto positionText = [](float v) { return NumberText(std::lround(v)); };
     const QString col = cellText(x);
     SetLabelText(ui.LabelX, positionText(x));
     SetLabelText(ui.IntPosX, col);

@@ -1,4 +1,4 @@
-#include "FormFonts.h"
+#include "look/FormFonts.h"
 
 #include <QFontDatabase>
 #include <QHash>

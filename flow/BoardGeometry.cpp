@@ -1,9 +1,7 @@
-#include "Position.h"
+#include "BoardGeometry.h"
 
 #include <cmath>
 #include <limits>
-
-#include "GameState.h"
 
 namespace kalvado {
 
@@ -31,14 +29,6 @@ std::optional<CellPos> CellAt(float x, float y)
     if (!col || !row || !onBoard(*col, *row))
         return std::nullopt;
     return CellPos{*col, *row};
-}
-
-std::string NumberText(long value)
-{
-    const unsigned long magnitude = value < 0 ? 0UL - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
-    std::string text = std::to_string(magnitude);
-    text.insert(text.begin(), value < 0 ? '-' : ' ');
-    return text;
 }
 
 } // namespace kalvado

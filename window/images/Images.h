@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+class QWidget;
+
 namespace kalvado {
 
 // Decoding a board image may take at most this much memory; a file whose
@@ -26,5 +28,8 @@ QCursor LoadCursorFile(const QString& path);
 
 // The window icon at all its sizes.
 QIcon LoadWindowIcon();
+// Gives the window its icon once it is first shown: seven pictures decoded
+// before would hold up the window's first appearance.
+void SetIconOnceShown(QWidget* window);
 
 } // namespace kalvado

@@ -10,9 +10,9 @@ namespace kalvado {
 // the toolkit's own line can fall between device pixels at fractional
 // ratios and vanish, so there it is painted as a filled strip of at least
 // one device pixel. At a ratio of 1 the toolkit paints it as ever.
-class Separator : public QObject {
+class LinePainter : public QObject {
 public:
-    explicit Separator(QFrame* line);
+    explicit LinePainter(QFrame* line);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
