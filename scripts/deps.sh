@@ -42,6 +42,7 @@ testing=(
     "has_font 'DejaVu Sans'|fonts-dejavu-core"
     "test -f /usr/share/qt6/translations/qtbase_de.qm|qt6-translations-l10n"
     "has_font 'WenQuanYi Zen Hei'|fonts-wqy-zenhei"
+    "has_font 'Noto Sans Devanagari'|fonts-noto-core"
     "test -n \"\$(find /usr/lib/*/qt6/plugins/platformthemes -name 'libqt6ct.so' 2>/dev/null)\"|qt6ct"
     "command -v clang++|clang"
     "test -n \"\$(find /usr/lib/llvm-* -name 'libclang_rt.fuzzer-x86_64.a' 2>/dev/null)\"|libclang-rt-@CLANG@-dev"

@@ -25,9 +25,9 @@ en)
     ;;
 de)
     desktop=(LANGUAGE=de) title='Pennalt \(Schwarz und Weiß\)' empty=leer black=schwarz
-    question='Neues Spiel! Du fängst an\?' new='Neues Spiel: du spielst Schwarz' oop='Ups!!!' occupied='Schon besetzt!'
-    lost='du verloren' placed='Du hast E3 gesetzt und 1 Stein umgedreht\. Der Computer hat D3 gesetzt und 1 Stein umgedreht\. Du 3, Computer 3'
-    passed='Der Computer hat F3 gesetzt und 2 Steine umgedreht\. Du 1, Computer 6' refused='Ups!!!|Schon besetzt|Du hast|Ungültige Position'
+    question='Neues Spiel! Willst du anfangen\?' new='Neues Spiel: Du spielst Schwarz' oop='Ups!!!' occupied='Schon besetzt!'
+    lost='du hast verloren' placed='Du hast auf E3 gesetzt und 1 Stein umgedreht\. Der Computer hat auf D3 gesetzt und 1 Stein umgedreht\. Du 3, Computer 3'
+    passed='Der Computer hat auf F3 gesetzt und 2 Steine umgedreht\. Du 1, Computer 6' refused='Ups!!!|Schon besetzt|Du hast|Ungültige Position'
     ;;
 *) echo "orca-check: no lines for the language $2 (en, de)"; exit 2 ;;
 esac

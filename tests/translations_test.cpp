@@ -107,10 +107,12 @@ TEST_F(WindowTest, EveryTextOfEveryLanguageIsTranslatedAndFits)
             drawn.emplace_back(text, control->font());
         };
         auto labelFits = [&](QLabel* label) {
-            // The score labels size themselves to their text, within their frame.
+            // The score labels size themselves to their text, within their
+            // frame, growing to the right or, right to left, to the left.
             QRect room = label->contentsRect();
+            const QRect frame = label->parentWidget()->contentsRect().translated(-label->pos());
             if (label->parentWidget()->objectName() == "fraScore")
-                room.setRight(label->parentWidget()->contentsRect().right() - label->x());
+                (label->isRightToLeft() ? room.setLeft(frame.left()) : room.setRight(frame.right()));
             fits(label, label->text(), room, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0));
         };
         for (const char* status : STATUS_TEXTS) {
@@ -124,6 +126,11 @@ TEST_F(WindowTest, EveryTextOfEveryLanguageIsTranslatedAndFits)
         }
         for (QLabel* label : w->findChildren<QLabel*>())
             labelFits(label);
+        // The read-out's row labels end before its numbers begin.
+        for (const auto& [row, number] : {std::pair{"Label4", "LabelX"}, std::pair{"Label5", "LabelY"}}) {
+            const QRect a = label(row)->geometry(), b = label(number)->geometry();
+            EXPECT_TRUE(w->isRightToLeft() ? a.left() > b.right() : a.right() < b.left()) << row;
+        }
         QStringList keys;
         for (QPushButton* button : w->findChildren<QPushButton*>()) {
             QStyleOptionButton option;
@@ -176,23 +183,58 @@ TEST_F(WindowTest, TheLanguageSwitchesWithQtsOwnStrings)
     const QStringList english = texts();
     ASSERT_EQ(UseLanguage({"xx-YY", "de-AT", "fr"}), "de") << "the first language with a catalogue";
     QCoreApplication::processEvents();
-    EXPECT_EQ(label("lblPlayer")->text(), "Spieler gesamt:00");
-    EXPECT_EQ(label("lblInfo")->text(), "du verloren!");
+    EXPECT_EQ(label("lblPlayer")->text(), "Spieler:00");
+    EXPECT_EQ(label("lblInfo")->text(), "du hast verloren!");
     EXPECT_EQ(action("mBoard_1")->text(), "Standard *");
-    QStringList buttons;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        for (QAbstractButton* button : box ? box->buttons() : QList<QAbstractButton*>{})
-            buttons << button->text();
-        if (box)
-            box->reject();
-    });
-    ShowMessageBox(nullptr, GameText(NEW_GAME_QUESTION), Style::YesNo, {});
-    buttons.sort();
-    EXPECT_EQ(buttons, (QStringList{"&Ja", "&Nein"}));
+    // A real box's buttons: Qt's own German, and Greek, which Qt has no
+    // catalogue for, from the game's.
+    for (const auto& [language, yesNo] : {std::pair{"de", QStringList{"&Ja", "&Nein"}}, std::pair{"el", QStringList{"&Ναι", "Ό&χι"}}}) {
+        UseLanguage({language});
+        QStringList buttons;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            for (QAbstractButton* button : box ? box->buttons() : QList<QAbstractButton*>{})
+                buttons << button->text();
+            if (box)
+                box->reject();
+        });
+        ShowMessageBox(nullptr, GameText(NEW_GAME_QUESTION), Style::YesNo, {});
+        EXPECT_EQ(QSet<QString>(buttons.begin(), buttons.end()), QSet<QString>(yesNo.begin(), yesNo.end())) << language;
+    }
     EXPECT_EQ(UseLanguage({"en-GB", "de"}), "") << "English first wins";
     QCoreApplication::processEvents();
     EXPECT_EQ(texts(), english);
+}
+
+// Hebrew mirrors the form: each control stands where the form puts it,
+// measured from the other side of its container (a self-sizing label keeps
+// its right edge). The board stays as printed: its picture, the cell a
+// click plays and the way an arrow moves the cursor. A cell name keeps its
+// order inside a sentence.
+TEST_F(WindowTest, ARightToLeftLanguageMirrorsTheFormButNotTheBoard)
+{
+    open();
+    show();
+    const QImage picture = board().picture();
+    const Speaking hebrew("he");
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(w->isRightToLeft());
+    for (QWidget* control : control<QWidget>("centralwidget")->findChildren<QWidget*>()) {
+        if (control->objectName().isEmpty() || control->objectName() == "announcer")
+            continue;
+        SCOPED_TRACE(control->objectName().toStdString());
+        const QRect designed = FormGeometry(control->objectName());
+        EXPECT_EQ(control->geometry().right(), control->parentWidget()->width() - 1 - designed.left());
+        EXPECT_EQ(control->y(), designed.y());
+    }
+    EXPECT_EQ(board().picture(), picture);
+    newGame(ANSWER_YES);
+    QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier, cellPoint(4, 2));
+    EXPECT_EQ(w->state().Board(4, 2), BLACK);
+    QTest::keyClick(&board(), Qt::Key_Right);
+    EXPECT_EQ(cellCursor().cell(), QPoint(1, 0));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&board())->child(cellIndex(4, 2))->text(QAccessible::Name),
+              "\u2068E3\u2069, דיסקית שחורה");
 }
 
 // The sentence said after each action, made from its outcome.
@@ -211,5 +253,5 @@ TEST(Summary, SaysWhatTheOutcomeHolds)
     for (const auto& [outcome, said] : cases)
         EXPECT_EQ(Summary(outcome), said);
     const Speaking german("de");
-    EXPECT_EQ(Summary(cases[3].first), "Du hast A1 gesetzt und 2 Steine umgedreht. Du 4, Computer 0. du gewinnst!");
+    EXPECT_EQ(Summary(cases[3].first), "Du hast auf A1 gesetzt und 2 Steine umgedreht. Du 4, Computer 0. du hast gewonnen!");
 }

@@ -18,7 +18,7 @@
     <message>
         <source>Arrow keys move the cell cursor; Space or Return places a disc there. F2 starts a new game, Alt+P passes.</source>
         <extracomment>The keys named here are the window&apos;s own: Alt+P is the Pass button&apos;s mnemonic in this language.</extracomment>
-        <translation>Die Pfeiltasten bewegen den Feldcursor; Leertaste oder Eingabe setzt dort einen Stein. F2 beginnt ein neues Spiel, Alt+P passt.</translation>
+        <translation>Die Pfeiltasten bewegen den Feldcursor; die Leertaste oder die Eingabetaste setzt dort einen Stein. F2 startet ein neues Spiel, Alt+P steht für Passen.</translation>
     </message>
     <message>
         <source>%1, black</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>New game! You go first?</source>
-        <translation>Neues Spiel! Du fängst an?</translation>
+        <translation>Neues Spiel! Willst du anfangen?</translation>
     </message>
     <message>
         <source>Already occupied!</source>
@@ -62,7 +62,7 @@
     </message>
     <message>
         <source>You should start a game first! Press F2 to start a new game!</source>
-        <translation>Du solltest zuerst ein Spiel starten! Drück F2, um ein neues Spiel zu starten!</translation>
+        <translation>Du musst zuerst ein Spiel starten! Drück F2, um ein neues Spiel zu starten!</translation>
     </message>
     <message>
         <source>No game define!</source>
@@ -71,11 +71,11 @@
     </message>
     <message>
         <source>you lost</source>
-        <translation>du verloren</translation>
+        <translation>du hast verloren</translation>
     </message>
     <message>
         <source>you win</source>
-        <translation>du gewinnst</translation>
+        <translation>du hast gewonnen</translation>
     </message>
     <message>
         <source>i have no road to go, now is your turn!</source>
@@ -85,39 +85,73 @@
     <message>
         <source>you have no road to go, press &apos;Pass&apos;!</source>
         <extracomment>&apos;Pass&apos; is the button&apos;s name without its mnemonic: use the translated name.</extracomment>
-        <translation>du hast keinen weg zu gehen, drück &apos;Passen&apos;!</translation>
+        <translation>du kannst nicht ziehen, drück auf „Passen“!</translation>
     </message>
     <message>
         <source>you lost!</source>
-        <translation>du verloren!</translation>
+        <translation>du hast verloren!</translation>
     </message>
     <message>
         <source>you win!</source>
-        <translation>du gewinnst!</translation>
+        <translation>du hast gewonnen!</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>The direction this language is written in: LTR or RTL, in these Latin letters.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>A message box&apos;s button.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>A message box&apos;s button; the letter after &amp; is its Alt key.</extracomment>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <extracomment>A message box&apos;s button; the letter after &amp; is its Alt key.</extracomment>
+        <translation>&amp;Nein</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The Control key as a menu writes it in a shortcut (Ctrl+F4).</extracomment>
+        <translation>Strg</translation>
     </message>
 </context>
 <context>
     <name>Summary</name>
     <message>
         <source>New game: you play black.</source>
-        <translation>Neues Spiel: du spielst Schwarz.</translation>
+        <translation>Neues Spiel: Du spielst Schwarz.</translation>
     </message>
     <message>
         <source>New game: you play white.</source>
-        <translation>Neues Spiel: du spielst Weiß.</translation>
+        <translation>Neues Spiel: Du spielst Weiß.</translation>
     </message>
     <message numerus="yes">
         <source>You played %1 and turned %n.</source>
         <translation>
-            <numerusform>Du hast %1 gesetzt und %n Stein umgedreht.</numerusform>
-            <numerusform>Du hast %1 gesetzt und %n Steine umgedreht.</numerusform>
+            <numerusform>Du hast auf %1 gesetzt und %n Stein umgedreht.</numerusform>
+            <numerusform>Du hast auf %1 gesetzt und %n Steine umgedreht.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Computer played %1 and turned %n.</source>
         <translation>
-            <numerusform>Der Computer hat %1 gesetzt und %n Stein umgedreht.</numerusform>
-            <numerusform>Der Computer hat %1 gesetzt und %n Steine umgedreht.</numerusform>
+            <numerusform>Der Computer hat auf %1 gesetzt und %n Stein umgedreht.</numerusform>
+            <numerusform>Der Computer hat auf %1 gesetzt und %n Steine umgedreht.</numerusform>
         </translation>
     </message>
     <message>
@@ -142,7 +176,7 @@
     </message>
     <message>
         <source>Information</source>
-        <translation>Information</translation>
+        <translation>Anzeige</translation>
     </message>
     <message>
         <source>Coord.</source>
@@ -158,7 +192,7 @@
     </message>
     <message>
         <source>Cursor</source>
-        <translation>Cursor</translation>
+        <translation>Zeiger</translation>
     </message>
     <message>
         <source>Score</source>
@@ -199,7 +233,7 @@
     </message>
     <message>
         <source>Light Wood2</source>
-        <translation>Helles Holz2</translation>
+        <translation>Helles Holz 2</translation>
     </message>
     <message>
         <source>Pointer X, pixels</source>
@@ -220,16 +254,16 @@
     <message>
         <source>Player total:%1</source>
         <extracomment>%1 is the human&apos;s total in two digits, right after the colon.</extracomment>
-        <translation>Spieler gesamt:%1</translation>
+        <translation>Spieler:%1</translation>
     </message>
     <message>
         <source>Computer total:%1</source>
         <extracomment>%1 is the computer&apos;s total in two digits, right after the colon.</extracomment>
-        <translation>Computer gesamt:%1</translation>
+        <translation>Computer:%1</translation>
     </message>
     <message>
         <source>Pennalt (Black and White), made by the Kalvado team: outflank, flip and outnumber the computer.</source>
-        <translation>Pennalt (Schwarz und Weiß), gemacht vom Kalvado-Team: einschließen, umdrehen und den Computer an Steinen übertreffen.</translation>
+        <translation>Pennalt (Schwarz und Weiß), entwickelt vom Kalvado-Team: einschließen, umdrehen und am Ende mehr Steine haben als der Computer.</translation>
     </message>
     <message>
         <source>About Pennalt</source>

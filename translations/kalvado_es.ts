@@ -18,15 +18,15 @@
     <message>
         <source>Arrow keys move the cell cursor; Space or Return places a disc there. F2 starts a new game, Alt+P passes.</source>
         <extracomment>The keys named here are the window&apos;s own: Alt+P is the Pass button&apos;s mnemonic in this language.</extracomment>
-        <translation>Las flechas mueven el cursor de casilla; Espacio o Intro colocan ahí una ficha. F2 empieza una partida nueva, Alt+P pasa.</translation>
+        <translation>Las teclas de flecha mueven el cursor por las casillas; Espacio o Intro colocan ahí una ficha. F2 empieza una nueva partida y Alt+P pasa el turno.</translation>
     </message>
     <message>
         <source>%1, black</source>
-        <translation>%1, negra</translation>
+        <translation>%1, ficha negra</translation>
     </message>
     <message>
         <source>%1, white</source>
-        <translation>%1, blanca</translation>
+        <translation>%1, ficha blanca</translation>
     </message>
     <message>
         <source>%1, empty</source>
@@ -37,19 +37,19 @@
     <name>Game</name>
     <message>
         <source>No source skin, default is use, you can&apos;t change skin.</source>
-        <translation>No fuente de skin, predeterminado es usar, no puedes cambiar skin.</translation>
+        <translation>Sin tema fuente, predeterminado es usado, no puedes cambiar tema.</translation>
     </message>
     <message>
         <source>No skin source</source>
-        <translation>Sin fuente de skin</translation>
+        <translation>Sin fuente de tema</translation>
     </message>
     <message>
         <source>New game! You go first?</source>
-        <translation>¡Partida nueva! ¿Empiezas tú?</translation>
+        <translation>¡Nueva partida! ¿Empiezas tú?</translation>
     </message>
     <message>
         <source>Already occupied!</source>
-        <translation>¡Ya ocupado!</translation>
+        <translation>¡Ya está ocupada!</translation>
     </message>
     <message>
         <source>Invalid position!</source>
@@ -58,11 +58,11 @@
     <message>
         <source>Oop!!!</source>
         <extracomment>Title of the boxes that refuse a placement: a startled, childlike cry.</extracomment>
-        <translation>¡Uy!!!</translation>
+        <translation>¡¡¡Uy!!!</translation>
     </message>
     <message>
         <source>You should start a game first! Press F2 to start a new game!</source>
-        <translation>¡Primero deberías empezar una partida! ¡Pulsa F2 para empezar una partida nueva!</translation>
+        <translation>¡Primero tienes que empezar una partida! ¡Pulsa F2 para empezar una nueva partida!</translation>
     </message>
     <message>
         <source>No game define!</source>
@@ -71,11 +71,11 @@
     </message>
     <message>
         <source>you lost</source>
-        <translation>tú perdiste</translation>
+        <translation>has perdido</translation>
     </message>
     <message>
         <source>you win</source>
-        <translation>tú ganas</translation>
+        <translation>has ganado</translation>
     </message>
     <message>
         <source>i have no road to go, now is your turn!</source>
@@ -85,39 +85,73 @@
     <message>
         <source>you have no road to go, press &apos;Pass&apos;!</source>
         <extracomment>&apos;Pass&apos; is the button&apos;s name without its mnemonic: use the translated name.</extracomment>
-        <translation>tú no tienes camino para ir, ¡pulsa &apos;Pasar&apos;!</translation>
+        <translation>no tienes ninguna jugada posible, ¡pulsa «Pasar»!</translation>
     </message>
     <message>
         <source>you lost!</source>
-        <translation>¡tú perdiste!</translation>
+        <translation>¡has perdido!</translation>
     </message>
     <message>
         <source>you win!</source>
-        <translation>¡tú ganas!</translation>
+        <translation>¡has ganado!</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>The direction this language is written in: LTR or RTL, in these Latin letters.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>A message box&apos;s button.</extracomment>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>A message box&apos;s button; the letter after &amp; is its Alt key.</extracomment>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <extracomment>A message box&apos;s button; the letter after &amp; is its Alt key.</extracomment>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The Control key as a menu writes it in a shortcut (Ctrl+F4).</extracomment>
+        <translation>Control</translation>
     </message>
 </context>
 <context>
     <name>Summary</name>
     <message>
         <source>New game: you play black.</source>
-        <translation>Partida nueva: juegas con negras.</translation>
+        <translation>Nueva partida: juegas con las negras.</translation>
     </message>
     <message>
         <source>New game: you play white.</source>
-        <translation>Partida nueva: juegas con blancas.</translation>
+        <translation>Nueva partida: juegas con las blancas.</translation>
     </message>
     <message numerus="yes">
         <source>You played %1 and turned %n.</source>
         <translation>
-            <numerusform>Jugaste %1 y volteaste %n ficha.</numerusform>
-            <numerusform>Jugaste %1 y volteaste %n fichas.</numerusform>
+            <numerusform>Has jugado %1 y has volteado %n ficha.</numerusform>
+            <numerusform>Has jugado %1 y has volteado %n fichas.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Computer played %1 and turned %n.</source>
         <translation>
-            <numerusform>El ordenador jugó %1 y volteó %n ficha.</numerusform>
-            <numerusform>El ordenador jugó %1 y volteó %n fichas.</numerusform>
+            <numerusform>El ordenador ha jugado %1 y ha volteado %n ficha.</numerusform>
+            <numerusform>El ordenador ha jugado %1 y ha volteado %n fichas.</numerusform>
         </translation>
     </message>
     <message>
@@ -134,11 +168,11 @@
     <name>frmGame</name>
     <message>
         <source>Pennalt (Black and White)</source>
-        <translation>Pennalt (Negro y Blanco)</translation>
+        <translation>Pennalt (Blanco y negro)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>A&amp;cerca de</translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>Information</source>
@@ -158,7 +192,7 @@
     </message>
     <message>
         <source>Cursor</source>
-        <translation>Cursor</translation>
+        <translation>Ratón</translation>
     </message>
     <message>
         <source>Score</source>
@@ -182,7 +216,7 @@
     </message>
     <message>
         <source>New Game</source>
-        <translation>Partida nueva</translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -203,11 +237,11 @@
     </message>
     <message>
         <source>Pointer X, pixels</source>
-        <translation>Puntero X, píxeles</translation>
+        <translation>Puntero X, en píxeles</translation>
     </message>
     <message>
         <source>Pointer Y, pixels</source>
-        <translation>Puntero Y, píxeles</translation>
+        <translation>Puntero Y, en píxeles</translation>
     </message>
     <message>
         <source>Pointer column</source>
@@ -220,16 +254,16 @@
     <message>
         <source>Player total:%1</source>
         <extracomment>%1 is the human&apos;s total in two digits, right after the colon.</extracomment>
-        <translation>Total jugador:%1</translation>
+        <translation>Jugador:%1</translation>
     </message>
     <message>
         <source>Computer total:%1</source>
         <extracomment>%1 is the computer&apos;s total in two digits, right after the colon.</extracomment>
-        <translation>Total ordenador:%1</translation>
+        <translation>Ordenador:%1</translation>
     </message>
     <message>
         <source>Pennalt (Black and White), made by the Kalvado team: outflank, flip and outnumber the computer.</source>
-        <translation>Pennalt (Negro y Blanco), hecho por el equipo Kalvado: flanquea, voltea y supera en número al ordenador.</translation>
+        <translation>Pennalt (Blanco y negro), creado por el equipo Kalvado: flanquea, voltea y supera en número al ordenador.</translation>
     </message>
     <message>
         <source>About Pennalt</source>

@@ -5,7 +5,7 @@
     <name>Board</name>
     <message>
         <source>Place disc</source>
-        <translation>Posa pedina</translation>
+        <translation>Posa una pedina</translation>
     </message>
     <message>
         <source>Places your disc on this cell</source>
@@ -18,15 +18,15 @@
     <message>
         <source>Arrow keys move the cell cursor; Space or Return places a disc there. F2 starts a new game, Alt+P passes.</source>
         <extracomment>The keys named here are the window&apos;s own: Alt+P is the Pass button&apos;s mnemonic in this language.</extracomment>
-        <translation>Le frecce spostano il cursore di casella; Spazio o Invio vi posano una pedina. F2 inizia una nuova partita, Alt+P passa.</translation>
+        <translation>I tasti freccia spostano il cursore tra le caselle; Spazio o Invio posano una pedina su quella casella. F2 avvia una nuova partita, Alt+P passa il turno.</translation>
     </message>
     <message>
         <source>%1, black</source>
-        <translation>%1, nera</translation>
+        <translation>%1, pedina nera</translation>
     </message>
     <message>
         <source>%1, white</source>
-        <translation>%1, bianca</translation>
+        <translation>%1, pedina bianca</translation>
     </message>
     <message>
         <source>%1, empty</source>
@@ -37,11 +37,11 @@
     <name>Game</name>
     <message>
         <source>No source skin, default is use, you can&apos;t change skin.</source>
-        <translation>Nessuna sorgente skin, predefinito è usare, non puoi cambiare skin.</translation>
+        <translation>Nessuna sorgente tema, predefinito è usato, non puoi cambiare tema.</translation>
     </message>
     <message>
         <source>No skin source</source>
-        <translation>Nessuna sorgente skin</translation>
+        <translation>Nessuna sorgente di tema</translation>
     </message>
     <message>
         <source>New game! You go first?</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Already occupied!</source>
-        <translation>Già occupato!</translation>
+        <translation>Casella già occupata!</translation>
     </message>
     <message>
         <source>Invalid position!</source>
@@ -62,7 +62,7 @@
     </message>
     <message>
         <source>You should start a game first! Press F2 to start a new game!</source>
-        <translation>Dovresti prima iniziare una partita! Premi F2 per iniziare una nuova partita!</translation>
+        <translation>Prima devi iniziare una partita! Premi F2 per avviarne una nuova!</translation>
     </message>
     <message>
         <source>No game define!</source>
@@ -71,11 +71,11 @@
     </message>
     <message>
         <source>you lost</source>
-        <translation>tu perso</translation>
+        <translation>hai perso</translation>
     </message>
     <message>
         <source>you win</source>
-        <translation>tu vinci</translation>
+        <translation>hai vinto</translation>
     </message>
     <message>
         <source>i have no road to go, now is your turn!</source>
@@ -85,15 +85,49 @@
     <message>
         <source>you have no road to go, press &apos;Pass&apos;!</source>
         <extracomment>&apos;Pass&apos; is the button&apos;s name without its mnemonic: use the translated name.</extracomment>
-        <translation>tu non hai strada per andare, premi &apos;Passa&apos;!</translation>
+        <translation>non hai mosse possibili, premi «Passa»!</translation>
     </message>
     <message>
         <source>you lost!</source>
-        <translation>tu perso!</translation>
+        <translation>hai perso!</translation>
     </message>
     <message>
         <source>you win!</source>
-        <translation>tu vinci!</translation>
+        <translation>hai vinto!</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>The direction this language is written in: LTR or RTL, in these Latin letters.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>A message box&apos;s button.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>A message box&apos;s button; the letter after &amp; is its Alt key.</extracomment>
+        <translation>&amp;Sì</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <extracomment>A message box&apos;s button; the letter after &amp; is its Alt key.</extracomment>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The Control key as a menu writes it in a shortcut (Ctrl+F4).</extracomment>
+        <translation>Ctrl</translation>
     </message>
 </context>
 <context>
@@ -109,15 +143,15 @@
     <message numerus="yes">
         <source>You played %1 and turned %n.</source>
         <translation>
-            <numerusform>Hai giocato %1 e girato %n pedina.</numerusform>
-            <numerusform>Hai giocato %1 e girato %n pedine.</numerusform>
+            <numerusform>Hai giocato in %1 e capovolto %n pedina.</numerusform>
+            <numerusform>Hai giocato in %1 e capovolto %n pedine.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Computer played %1 and turned %n.</source>
         <translation>
-            <numerusform>Il computer ha giocato %1 e girato %n pedina.</numerusform>
-            <numerusform>Il computer ha giocato %1 e girato %n pedine.</numerusform>
+            <numerusform>Il computer ha giocato in %1 e capovolto %n pedina.</numerusform>
+            <numerusform>Il computer ha giocato in %1 e capovolto %n pedine.</numerusform>
         </translation>
     </message>
     <message>
@@ -134,11 +168,11 @@
     <name>frmGame</name>
     <message>
         <source>Pennalt (Black and White)</source>
-        <translation>Pennalt (Nero e Bianco)</translation>
+        <translation>Pennalt (Nero e bianco)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Info</translation>
+        <translation>&amp;Crediti</translation>
     </message>
     <message>
         <source>Information</source>
@@ -158,7 +192,7 @@
     </message>
     <message>
         <source>Cursor</source>
-        <translation>Punt.</translation>
+        <translation>Pos.</translation>
     </message>
     <message>
         <source>Score</source>
@@ -203,11 +237,11 @@
     </message>
     <message>
         <source>Pointer X, pixels</source>
-        <translation>Puntatore X, pixel</translation>
+        <translation>Puntatore X, in pixel</translation>
     </message>
     <message>
         <source>Pointer Y, pixels</source>
-        <translation>Puntatore Y, pixel</translation>
+        <translation>Puntatore Y, in pixel</translation>
     </message>
     <message>
         <source>Pointer column</source>
@@ -229,7 +263,7 @@
     </message>
     <message>
         <source>Pennalt (Black and White), made by the Kalvado team: outflank, flip and outnumber the computer.</source>
-        <translation>Pennalt (Nero e Bianco), fatto dal team Kalvado: accerchia, gira e supera in numero il computer.</translation>
+        <translation>Pennalt (Nero e bianco), creato dal team Kalvado: accerchia, capovolgi e supera in numero il computer.</translation>
     </message>
     <message>
         <source>About Pennalt</source>

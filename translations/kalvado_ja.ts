@@ -13,20 +13,20 @@
     </message>
     <message>
         <source>Board</source>
-        <translation>盤</translation>
+        <translation>盤面</translation>
     </message>
     <message>
         <source>Arrow keys move the cell cursor; Space or Return places a disc there. F2 starts a new game, Alt+P passes.</source>
         <extracomment>The keys named here are the window&apos;s own: Alt+P is the Pass button&apos;s mnemonic in this language.</extracomment>
-        <translation>矢印キーでマスのカーソルを動かし、スペースかリターンでそこに石を置きます。F2 で新しいゲーム、Alt+P でパス。</translation>
+        <translation>矢印キーでマスのカーソルを動かし、スペースキーか Enter キーでそのマスに石を置きます。F2 キーで新しいゲームを始め、Alt+P キーでパスします。</translation>
     </message>
     <message>
         <source>%1, black</source>
-        <translation>%1、黒</translation>
+        <translation>%1、黒の石</translation>
     </message>
     <message>
         <source>%1, white</source>
-        <translation>%1、白</translation>
+        <translation>%1、白の石</translation>
     </message>
     <message>
         <source>%1, empty</source>
@@ -37,7 +37,7 @@
     <name>Game</name>
     <message>
         <source>No source skin, default is use, you can&apos;t change skin.</source>
-        <translation>スキンのソースない、デフォルトが使う、スキン変えるできない。</translation>
+        <translation>スキンのソースない、標準スキン使う、スキン変えられない。</translation>
     </message>
     <message>
         <source>No skin source</source>
@@ -45,24 +45,24 @@
     </message>
     <message>
         <source>New game! You go first?</source>
-        <translation>新しいゲーム！先に打つ？</translation>
+        <translation>新しいゲーム！&#x3000;先に打ちますか？</translation>
     </message>
     <message>
         <source>Already occupied!</source>
-        <translation>もう置いてある！</translation>
+        <translation>そこにはもう石があります！</translation>
     </message>
     <message>
         <source>Invalid position!</source>
-        <translation>置けない位置！</translation>
+        <translation>そこには置けません！</translation>
     </message>
     <message>
         <source>Oop!!!</source>
         <extracomment>Title of the boxes that refuse a placement: a startled, childlike cry.</extracomment>
-        <translation>おっと!!!</translation>
+        <translation>おっと！！！</translation>
     </message>
     <message>
         <source>You should start a game first! Press F2 to start a new game!</source>
-        <translation>先にゲームを始めるべき！F2 を押して新しいゲームを始めて！</translation>
+        <translation>先にゲームを始めてください！&#x3000;F2 キーで新しいゲームを始められます！</translation>
     </message>
     <message>
         <source>No game define!</source>
@@ -71,11 +71,11 @@
     </message>
     <message>
         <source>you lost</source>
-        <translation>あなた負けた</translation>
+        <translation>あなたの負け</translation>
     </message>
     <message>
         <source>you win</source>
-        <translation>あなた勝つ</translation>
+        <translation>あなたの勝ち</translation>
     </message>
     <message>
         <source>i have no road to go, now is your turn!</source>
@@ -85,15 +85,49 @@
     <message>
         <source>you have no road to go, press &apos;Pass&apos;!</source>
         <extracomment>&apos;Pass&apos; is the button&apos;s name without its mnemonic: use the translated name.</extracomment>
-        <translation>あなた行く道がない、「パス」を押して！</translation>
+        <translation>打てる手がありません。「パス」を押してください！</translation>
     </message>
     <message>
         <source>you lost!</source>
-        <translation>あなた負けた！</translation>
+        <translation>あなたの負け！</translation>
     </message>
     <message>
         <source>you win!</source>
-        <translation>あなた勝つ！</translation>
+        <translation>あなたの勝ち！</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>The direction this language is written in: LTR or RTL, in these Latin letters.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>A message box&apos;s button.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>A message box&apos;s button; the letter after &amp; is its Alt key.</extracomment>
+        <translation>はい(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <extracomment>A message box&apos;s button; the letter after &amp; is its Alt key.</extracomment>
+        <translation>いいえ(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The Control key as a menu writes it in a shortcut (Ctrl+F4).</extracomment>
+        <translation>Ctrl</translation>
     </message>
 </context>
 <context>
@@ -109,18 +143,18 @@
     <message numerus="yes">
         <source>You played %1 and turned %n.</source>
         <translation>
-            <numerusform>あなたは %1 に置き、%n 個を裏返しました。</numerusform>
+            <numerusform>あなたは %1 に置き、石を %n 個裏返しました。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Computer played %1 and turned %n.</source>
         <translation>
-            <numerusform>コンピューターは %1 に置き、%n 個を裏返しました。</numerusform>
+            <numerusform>コンピューターは %1 に置き、石を %n 個裏返しました。</numerusform>
         </translation>
     </message>
     <message>
         <source>You %1, computer %2.</source>
-        <translation>あなた %1、コンピューター %2。</translation>
+        <translation>石の数はあなた %1、コンピューター %2。</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -140,11 +174,11 @@
     </message>
     <message>
         <source>Information</source>
-        <translation>情報</translation>
+        <translation>ステータス</translation>
     </message>
     <message>
         <source>Coord.</source>
-        <translation>座標</translation>
+        <translation>マス</translation>
     </message>
     <message>
         <source>Mouse Pointer X:</source>
@@ -201,11 +235,11 @@
     </message>
     <message>
         <source>Pointer X, pixels</source>
-        <translation>ポインター X、ピクセル</translation>
+        <translation>ポインターの X 座標（ピクセル）</translation>
     </message>
     <message>
         <source>Pointer Y, pixels</source>
-        <translation>ポインター Y、ピクセル</translation>
+        <translation>ポインターの Y 座標（ピクセル）</translation>
     </message>
     <message>
         <source>Pointer column</source>
@@ -227,7 +261,7 @@
     </message>
     <message>
         <source>Pennalt (Black and White), made by the Kalvado team: outflank, flip and outnumber the computer.</source>
-        <translation>Pennalt（黒と白）、Kalvado チーム作：はさんで、ひっくり返して、数でコンピューターに勝とう。</translation>
+        <translation>Pennalt（黒と白）は Kalvado チームが作りました。はさんで、裏返して、石の数でコンピューターに勝ちましょう。</translation>
     </message>
     <message>
         <source>About Pennalt</source>

@@ -13,12 +13,12 @@
     </message>
     <message>
         <source>Board</source>
-        <translation>Bord</translation>
+        <translation>Speelbord</translation>
     </message>
     <message>
         <source>Arrow keys move the cell cursor; Space or Return places a disc there. F2 starts a new game, Alt+P passes.</source>
         <extracomment>The keys named here are the window&apos;s own: Alt+P is the Pass button&apos;s mnemonic in this language.</extracomment>
-        <translation>De pijltjestoetsen verplaatsen de veldcursor; Spatie of Enter plaatst daar een schijf. F2 begint een nieuw spel, Alt+P past.</translation>
+        <translation>Met de pijltjestoetsen verplaats je de veldcursor; met de spatiebalk of Enter plaats je daar een schijf. Met F2 start je een nieuw spel, met Alt+P pas je.</translation>
     </message>
     <message>
         <source>%1, black</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>New game! You go first?</source>
-        <translation>Nieuw spel! Jij begint?</translation>
+        <translation>Nieuw spel! Wil jij beginnen?</translation>
     </message>
     <message>
         <source>Already occupied!</source>
@@ -58,7 +58,7 @@
     <message>
         <source>Oop!!!</source>
         <extracomment>Title of the boxes that refuse a placement: a startled, childlike cry.</extracomment>
-        <translation>Oep!!!</translation>
+        <translation>Oeps!!!</translation>
     </message>
     <message>
         <source>You should start a game first! Press F2 to start a new game!</source>
@@ -71,11 +71,11 @@
     </message>
     <message>
         <source>you lost</source>
-        <translation>jij verloren</translation>
+        <translation>je hebt verloren</translation>
     </message>
     <message>
         <source>you win</source>
-        <translation>jij wint</translation>
+        <translation>je hebt gewonnen</translation>
     </message>
     <message>
         <source>i have no road to go, now is your turn!</source>
@@ -85,15 +85,49 @@
     <message>
         <source>you have no road to go, press &apos;Pass&apos;!</source>
         <extracomment>&apos;Pass&apos; is the button&apos;s name without its mnemonic: use the translated name.</extracomment>
-        <translation>jij hebt geen weg om te gaan, druk op &apos;Passen&apos;!</translation>
+        <translation>je kunt geen zet doen, druk op ‘Passen’!</translation>
     </message>
     <message>
         <source>you lost!</source>
-        <translation>jij verloren!</translation>
+        <translation>je hebt verloren!</translation>
     </message>
     <message>
         <source>you win!</source>
-        <translation>jij wint!</translation>
+        <translation>je hebt gewonnen!</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>The direction this language is written in: LTR or RTL, in these Latin letters.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>A message box&apos;s button.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>A message box&apos;s button; the letter after &amp; is its Alt key.</extracomment>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <extracomment>A message box&apos;s button; the letter after &amp; is its Alt key.</extracomment>
+        <translation>&amp;Nee</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The Control key as a menu writes it in a shortcut (Ctrl+F4).</extracomment>
+        <translation>Ctrl</translation>
     </message>
 </context>
 <context>
@@ -109,15 +143,15 @@
     <message numerus="yes">
         <source>You played %1 and turned %n.</source>
         <translation>
-            <numerusform>Jij speelde %1 en draaide %n schijf om.</numerusform>
-            <numerusform>Jij speelde %1 en draaide %n schijven om.</numerusform>
+            <numerusform>Je hebt %1 gespeeld en %n schijf omgedraaid.</numerusform>
+            <numerusform>Je hebt %1 gespeeld en %n schijven omgedraaid.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Computer played %1 and turned %n.</source>
         <translation>
-            <numerusform>De computer speelde %1 en draaide %n schijf om.</numerusform>
-            <numerusform>De computer speelde %1 en draaide %n schijven om.</numerusform>
+            <numerusform>De computer heeft %1 gespeeld en %n schijf omgedraaid.</numerusform>
+            <numerusform>De computer heeft %1 gespeeld en %n schijven omgedraaid.</numerusform>
         </translation>
     </message>
     <message>
@@ -134,11 +168,11 @@
     <name>frmGame</name>
     <message>
         <source>Pennalt (Black and White)</source>
-        <translation>Pennalt (Zwart en Wit)</translation>
+        <translation>Pennalt (Zwart en wit)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Info</translation>
+        <translation>O&amp;ver</translation>
     </message>
     <message>
         <source>Information</source>
@@ -150,11 +184,11 @@
     </message>
     <message>
         <source>Mouse Pointer X:</source>
-        <translation>Aanwijzer X:</translation>
+        <translation>Muisaanwijzer X:</translation>
     </message>
     <message>
         <source>Mouse Pointer Y:</source>
-        <translation>Aanwijzer Y:</translation>
+        <translation>Muisaanwijzer Y:</translation>
     </message>
     <message>
         <source>Cursor</source>
@@ -199,37 +233,37 @@
     </message>
     <message>
         <source>Light Wood2</source>
-        <translation>Licht hout2</translation>
+        <translation>Licht hout 2</translation>
     </message>
     <message>
         <source>Pointer X, pixels</source>
-        <translation>Aanwijzer X, pixels</translation>
+        <translation>Muisaanwijzer X, pixels</translation>
     </message>
     <message>
         <source>Pointer Y, pixels</source>
-        <translation>Aanwijzer Y, pixels</translation>
+        <translation>Muisaanwijzer Y, pixels</translation>
     </message>
     <message>
         <source>Pointer column</source>
-        <translation>Kolom onder de aanwijzer</translation>
+        <translation>Kolom onder de muisaanwijzer</translation>
     </message>
     <message>
         <source>Pointer row</source>
-        <translation>Rij onder de aanwijzer</translation>
+        <translation>Rij onder de muisaanwijzer</translation>
     </message>
     <message>
         <source>Player total:%1</source>
         <extracomment>%1 is the human&apos;s total in two digits, right after the colon.</extracomment>
-        <translation>Totaal speler:%1</translation>
+        <translation>Speler:%1</translation>
     </message>
     <message>
         <source>Computer total:%1</source>
         <extracomment>%1 is the computer&apos;s total in two digits, right after the colon.</extracomment>
-        <translation>Totaal computer:%1</translation>
+        <translation>Computer:%1</translation>
     </message>
     <message>
         <source>Pennalt (Black and White), made by the Kalvado team: outflank, flip and outnumber the computer.</source>
-        <translation>Pennalt (Zwart en Wit), gemaakt door het Kalvado-team: insluiten, omdraaien en de computer in aantal overtreffen.</translation>
+        <translation>Pennalt (Zwart en wit), gemaakt door het Kalvado-team: insluiten, omdraaien en meer schijven hebben dan de computer.</translation>
     </message>
     <message>
         <source>About Pennalt</source>

@@ -18,15 +18,15 @@
     <message>
         <source>Arrow keys move the cell cursor; Space or Return places a disc there. F2 starts a new game, Alt+P passes.</source>
         <extracomment>The keys named here are the window&apos;s own: Alt+P is the Pass button&apos;s mnemonic in this language.</extracomment>
-        <translation>Strzałki przesuwają kursor pola; Spacja lub Enter stawia tam pionek. F2 zaczyna nową grę, Alt+P pasuje.</translation>
+        <translation>Strzałki przesuwają kursor po polach; Spacja lub Enter stawia tam pionek. F2 zaczyna nową grę, Alt+P – pas.</translation>
     </message>
     <message>
         <source>%1, black</source>
-        <translation>%1, czarny</translation>
+        <translation>%1, czarny pionek</translation>
     </message>
     <message>
         <source>%1, white</source>
-        <translation>%1, biały</translation>
+        <translation>%1, biały pionek</translation>
     </message>
     <message>
         <source>%1, empty</source>
@@ -37,7 +37,7 @@
     <name>Game</name>
     <message>
         <source>No source skin, default is use, you can&apos;t change skin.</source>
-        <translation>Brak źródło skórki, domyślna jest używać, nie możesz zmienić skórka.</translation>
+        <translation>Nie ma skórki źródła, domyślna jest używać, nie możesz zmienić skórki.</translation>
     </message>
     <message>
         <source>No skin source</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Invalid position!</source>
-        <translation>Nieprawidłowa pozycja!</translation>
+        <translation>Niedozwolony ruch!</translation>
     </message>
     <message>
         <source>Oop!!!</source>
@@ -62,38 +62,72 @@
     </message>
     <message>
         <source>You should start a game first! Press F2 to start a new game!</source>
-        <translation>Najpierw powinieneś zacząć grę! Naciśnij F2, aby zacząć nową grę!</translation>
+        <translation>Najpierw trzeba zacząć grę! Naciśnij F2, aby rozpocząć nową grę!</translation>
     </message>
     <message>
         <source>No game define!</source>
         <extracomment>Box title, in the game&apos;s clumsy tone (for &quot;No game is defined!&quot;).</extracomment>
-        <translation>Nie ma gra zdefiniować!</translation>
+        <translation>Brak gra zdefiniowana!</translation>
     </message>
     <message>
         <source>you lost</source>
-        <translation>ty przegrać</translation>
+        <translation>porażka</translation>
     </message>
     <message>
         <source>you win</source>
-        <translation>ty wygrywać</translation>
+        <translation>zwycięstwo</translation>
     </message>
     <message>
         <source>i have no road to go, now is your turn!</source>
         <extracomment>The computer speaking, lower case and clumsy on purpose: keep that tone.</extracomment>
-        <translation>ja nie mam droga do iść, teraz twoja kolej!</translation>
+        <translation>ja nie mam drogi do pójścia, teraz twój ruch!</translation>
     </message>
     <message>
         <source>you have no road to go, press &apos;Pass&apos;!</source>
         <extracomment>&apos;Pass&apos; is the button&apos;s name without its mnemonic: use the translated name.</extracomment>
-        <translation>ty nie masz droga do iść, naciśnij &apos;Pas&apos;!</translation>
+        <translation>nie masz dokąd pójść, naciśnij „Pas”!</translation>
     </message>
     <message>
         <source>you lost!</source>
-        <translation>ty przegrać!</translation>
+        <translation>porażka!</translation>
     </message>
     <message>
         <source>you win!</source>
-        <translation>ty wygrywać!</translation>
+        <translation>zwycięstwo!</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>The direction this language is written in: LTR or RTL, in these Latin letters.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>A message box&apos;s button.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>A message box&apos;s button; the letter after &amp; is its Alt key.</extracomment>
+        <translation>&amp;Tak</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <extracomment>A message box&apos;s button; the letter after &amp; is its Alt key.</extracomment>
+        <translation>&amp;Nie</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The Control key as a menu writes it in a shortcut (Ctrl+F4).</extracomment>
+        <translation>Ctrl</translation>
     </message>
 </context>
 <context>
@@ -109,17 +143,17 @@
     <message numerus="yes">
         <source>You played %1 and turned %n.</source>
         <translation>
-            <numerusform>Zagrałeś %1 i odwróciłeś %n pionek.</numerusform>
-            <numerusform>Zagrałeś %1 i odwróciłeś %n pionki.</numerusform>
-            <numerusform>Zagrałeś %1 i odwróciłeś %n pionków.</numerusform>
+            <numerusform>Twój ruch: %1, odwrócono %n pionek.</numerusform>
+            <numerusform>Twój ruch: %1, odwrócono %n pionki.</numerusform>
+            <numerusform>Twój ruch: %1, odwrócono %n pionków.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Computer played %1 and turned %n.</source>
         <translation>
-            <numerusform>Komputer zagrał %1 i odwrócił %n pionek.</numerusform>
-            <numerusform>Komputer zagrał %1 i odwrócił %n pionki.</numerusform>
-            <numerusform>Komputer zagrał %1 i odwrócił %n pionków.</numerusform>
+            <numerusform>Ruch komputera: %1, odwrócono %n pionek.</numerusform>
+            <numerusform>Ruch komputera: %1, odwrócono %n pionki.</numerusform>
+            <numerusform>Ruch komputera: %1, odwrócono %n pionków.</numerusform>
         </translation>
     </message>
     <message>
@@ -136,11 +170,11 @@
     <name>frmGame</name>
     <message>
         <source>Pennalt (Black and White)</source>
-        <translation>Pennalt (Czarne i Białe)</translation>
+        <translation>Pennalt (Czarne i białe)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Info</translation>
+        <translation>O g&amp;rze</translation>
     </message>
     <message>
         <source>Information</source>
@@ -152,11 +186,11 @@
     </message>
     <message>
         <source>Mouse Pointer X:</source>
-        <translation>Wskaźnik X:</translation>
+        <translation>Wskaźnik myszy X:</translation>
     </message>
     <message>
         <source>Mouse Pointer Y:</source>
-        <translation>Wskaźnik Y:</translation>
+        <translation>Wskaźnik myszy Y:</translation>
     </message>
     <message>
         <source>Cursor</source>
@@ -205,11 +239,11 @@
     </message>
     <message>
         <source>Pointer X, pixels</source>
-        <translation>Wskaźnik X, piksele</translation>
+        <translation>Wskaźnik X, w pikselach</translation>
     </message>
     <message>
         <source>Pointer Y, pixels</source>
-        <translation>Wskaźnik Y, piksele</translation>
+        <translation>Wskaźnik Y, w pikselach</translation>
     </message>
     <message>
         <source>Pointer column</source>
@@ -222,20 +256,20 @@
     <message>
         <source>Player total:%1</source>
         <extracomment>%1 is the human&apos;s total in two digits, right after the colon.</extracomment>
-        <translation>Gracz razem:%1</translation>
+        <translation>Gracz:%1</translation>
     </message>
     <message>
         <source>Computer total:%1</source>
         <extracomment>%1 is the computer&apos;s total in two digits, right after the colon.</extracomment>
-        <translation>Komputer razem:%1</translation>
+        <translation>Komputer:%1</translation>
     </message>
     <message>
         <source>Pennalt (Black and White), made by the Kalvado team: outflank, flip and outnumber the computer.</source>
-        <translation>Pennalt (Czarne i Białe), stworzone przez zespół Kalvado: otaczaj, odwracaj i przewyższ komputer liczbą.</translation>
+        <translation>Pennalt (Czarne i białe) autorstwa zespołu Kalvado: otaczaj, odwracaj i przewyższ liczebnie komputer.</translation>
     </message>
     <message>
         <source>About Pennalt</source>
-        <translation>O Pennalt</translation>
+        <translation>O grze Pennalt</translation>
     </message>
     <message>
         <source>Exit game?</source>

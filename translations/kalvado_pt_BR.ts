@@ -18,15 +18,15 @@
     <message>
         <source>Arrow keys move the cell cursor; Space or Return places a disc there. F2 starts a new game, Alt+P passes.</source>
         <extracomment>The keys named here are the window&apos;s own: Alt+P is the Pass button&apos;s mnemonic in this language.</extracomment>
-        <translation>As setas movem o cursor de casa; Espaço ou Enter colocam uma peça ali. F2 começa um novo jogo, Alt+P passa a vez.</translation>
+        <translation>As teclas de seta movem o cursor pelas casas; Espaço ou Enter coloca uma peça ali. F2 começa um novo jogo e Alt+P passa a vez.</translation>
     </message>
     <message>
         <source>%1, black</source>
-        <translation>%1, preta</translation>
+        <translation>%1, peça preta</translation>
     </message>
     <message>
         <source>%1, white</source>
-        <translation>%1, branca</translation>
+        <translation>%1, peça branca</translation>
     </message>
     <message>
         <source>%1, empty</source>
@@ -37,11 +37,11 @@
     <name>Game</name>
     <message>
         <source>No source skin, default is use, you can&apos;t change skin.</source>
-        <translation>Sem fonte de skin, padrão é usar, você não pode mudar skin.</translation>
+        <translation>Sem tema fonte, padrão é usado, você não pode mudar tema.</translation>
     </message>
     <message>
         <source>No skin source</source>
-        <translation>Sem fonte de skin</translation>
+        <translation>Sem fonte de tema</translation>
     </message>
     <message>
         <source>New game! You go first?</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Already occupied!</source>
-        <translation>Já ocupado!</translation>
+        <translation>Já está ocupada!</translation>
     </message>
     <message>
         <source>Invalid position!</source>
@@ -62,12 +62,12 @@
     </message>
     <message>
         <source>You should start a game first! Press F2 to start a new game!</source>
-        <translation>Você deveria começar um jogo primeiro! Aperte F2 para começar um novo jogo!</translation>
+        <translation>Primeiro você precisa começar um jogo! Aperte F2 para começar um novo jogo!</translation>
     </message>
     <message>
         <source>No game define!</source>
         <extracomment>Box title, in the game&apos;s clumsy tone (for &quot;No game is defined!&quot;).</extracomment>
-        <translation>Nenhum jogo definido não!</translation>
+        <translation>Nenhum jogo definida!</translation>
     </message>
     <message>
         <source>you lost</source>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>you win</source>
-        <translation>você ganha</translation>
+        <translation>você ganhou</translation>
     </message>
     <message>
         <source>i have no road to go, now is your turn!</source>
@@ -85,7 +85,7 @@
     <message>
         <source>you have no road to go, press &apos;Pass&apos;!</source>
         <extracomment>&apos;Pass&apos; is the button&apos;s name without its mnemonic: use the translated name.</extracomment>
-        <translation>você não tem caminho pra ir, aperte &apos;Passar&apos;!</translation>
+        <translation>você não tem nenhuma jogada possível, aperte “Passar”!</translation>
     </message>
     <message>
         <source>you lost!</source>
@@ -93,7 +93,41 @@
     </message>
     <message>
         <source>you win!</source>
-        <translation>você ganha!</translation>
+        <translation>você ganhou!</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>The direction this language is written in: LTR or RTL, in these Latin letters.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>A message box&apos;s button.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>A message box&apos;s button; the letter after &amp; is its Alt key.</extracomment>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <extracomment>A message box&apos;s button; the letter after &amp; is its Alt key.</extracomment>
+        <translation>&amp;Não</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The Control key as a menu writes it in a shortcut (Ctrl+F4).</extracomment>
+        <translation>Ctrl</translation>
     </message>
 </context>
 <context>
@@ -109,15 +143,15 @@
     <message numerus="yes">
         <source>You played %1 and turned %n.</source>
         <translation>
-            <numerusform>Você jogou %1 e virou %n peça.</numerusform>
-            <numerusform>Você jogou %1 e virou %n peças.</numerusform>
+            <numerusform>Você jogou em %1 e virou %n peça.</numerusform>
+            <numerusform>Você jogou em %1 e virou %n peças.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Computer played %1 and turned %n.</source>
         <translation>
-            <numerusform>O computador jogou %1 e virou %n peça.</numerusform>
-            <numerusform>O computador jogou %1 e virou %n peças.</numerusform>
+            <numerusform>O computador jogou em %1 e virou %n peça.</numerusform>
+            <numerusform>O computador jogou em %1 e virou %n peças.</numerusform>
         </translation>
     </message>
     <message>
@@ -134,7 +168,7 @@
     <name>frmGame</name>
     <message>
         <source>Pennalt (Black and White)</source>
-        <translation>Pennalt (Preto e Branco)</translation>
+        <translation>Pennalt (Preto e branco)</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -142,7 +176,7 @@
     </message>
     <message>
         <source>Information</source>
-        <translation>Informação</translation>
+        <translation>Informações</translation>
     </message>
     <message>
         <source>Coord.</source>
@@ -158,7 +192,7 @@
     </message>
     <message>
         <source>Cursor</source>
-        <translation>Cursor</translation>
+        <translation>Mouse</translation>
     </message>
     <message>
         <source>Score</source>
@@ -203,11 +237,11 @@
     </message>
     <message>
         <source>Pointer X, pixels</source>
-        <translation>Ponteiro X, pixels</translation>
+        <translation>Ponteiro X, em pixels</translation>
     </message>
     <message>
         <source>Pointer Y, pixels</source>
-        <translation>Ponteiro Y, pixels</translation>
+        <translation>Ponteiro Y, em pixels</translation>
     </message>
     <message>
         <source>Pointer column</source>
@@ -220,16 +254,16 @@
     <message>
         <source>Player total:%1</source>
         <extracomment>%1 is the human&apos;s total in two digits, right after the colon.</extracomment>
-        <translation>Total jogador:%1</translation>
+        <translation>Jogador:%1</translation>
     </message>
     <message>
         <source>Computer total:%1</source>
         <extracomment>%1 is the computer&apos;s total in two digits, right after the colon.</extracomment>
-        <translation>Total computador:%1</translation>
+        <translation>Computador:%1</translation>
     </message>
     <message>
         <source>Pennalt (Black and White), made by the Kalvado team: outflank, flip and outnumber the computer.</source>
-        <translation>Pennalt (Preto e Branco), feito pela equipe Kalvado: cerque, vire e supere o computador em número.</translation>
+        <translation>Pennalt (Preto e branco), criado pela equipe Kalvado: cerque, vire e supere o computador em número.</translation>
     </message>
     <message>
         <source>About Pennalt</source>

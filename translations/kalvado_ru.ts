@@ -18,15 +18,15 @@
     <message>
         <source>Arrow keys move the cell cursor; Space or Return places a disc there. F2 starts a new game, Alt+P passes.</source>
         <extracomment>The keys named here are the window&apos;s own: Alt+P is the Pass button&apos;s mnemonic in this language.</extracomment>
-        <translation>Стрелки двигают курсор по клеткам; Пробел или Enter ставит туда фишку. F2 начинает новую игру, Alt+П — пас.</translation>
+        <translation>Стрелки перемещают курсор по клеткам; Пробел или Enter ставит туда фишку. F2 — новая игра, Alt+П — пас.</translation>
     </message>
     <message>
         <source>%1, black</source>
-        <translation>%1, чёрная</translation>
+        <translation>%1, чёрная фишка</translation>
     </message>
     <message>
         <source>%1, white</source>
-        <translation>%1, белая</translation>
+        <translation>%1, белая фишка</translation>
     </message>
     <message>
         <source>%1, empty</source>
@@ -37,7 +37,7 @@
     <name>Game</name>
     <message>
         <source>No source skin, default is use, you can&apos;t change skin.</source>
-        <translation>Нет источник скин, по умолчанию есть использовать, ты не можешь менять скин.</translation>
+        <translation>Нет источник скина, по умолчанию использован, ты не можешь менять скин.</translation>
     </message>
     <message>
         <source>No skin source</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>New game! You go first?</source>
-        <translation>Новая игра! Ты ходишь первым?</translation>
+        <translation>Новая игра! Начинаешь ты?</translation>
     </message>
     <message>
         <source>Already occupied!</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Invalid position!</source>
-        <translation>Недопустимая позиция!</translation>
+        <translation>Недопустимый ход!</translation>
     </message>
     <message>
         <source>Oop!!!</source>
@@ -62,38 +62,72 @@
     </message>
     <message>
         <source>You should start a game first! Press F2 to start a new game!</source>
-        <translation>Сначала тебе надо начать игру! Нажми F2, чтобы начать новую игру!</translation>
+        <translation>Сначала нужно начать игру! Нажми F2, чтобы начать новую игру!</translation>
     </message>
     <message>
         <source>No game define!</source>
         <extracomment>Box title, in the game&apos;s clumsy tone (for &quot;No game is defined!&quot;).</extracomment>
-        <translation>Нет игра определить!</translation>
+        <translation>Нет игра определена!</translation>
     </message>
     <message>
         <source>you lost</source>
-        <translation>ты проиграть</translation>
+        <translation>поражение</translation>
     </message>
     <message>
         <source>you win</source>
-        <translation>ты выиграть</translation>
+        <translation>победа</translation>
     </message>
     <message>
         <source>i have no road to go, now is your turn!</source>
         <extracomment>The computer speaking, lower case and clumsy on purpose: keep that tone.</extracomment>
-        <translation>у меня нет дорога идти, теперь твой ход!</translation>
+        <translation>у меня нет дороги идти, теперь твой ход!</translation>
     </message>
     <message>
         <source>you have no road to go, press &apos;Pass&apos;!</source>
         <extracomment>&apos;Pass&apos; is the button&apos;s name without its mnemonic: use the translated name.</extracomment>
-        <translation>у тебя нет дорога идти, нажми &apos;Пас&apos;!</translation>
+        <translation>тебе некуда ходить, нажми «Пас»!</translation>
     </message>
     <message>
         <source>you lost!</source>
-        <translation>ты проиграть!</translation>
+        <translation>поражение!</translation>
     </message>
     <message>
         <source>you win!</source>
-        <translation>ты выиграть!</translation>
+        <translation>победа!</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>The direction this language is written in: LTR or RTL, in these Latin letters.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>A message box&apos;s button.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>A message box&apos;s button; the letter after &amp; is its Alt key.</extracomment>
+        <translation>&amp;Да</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <extracomment>A message box&apos;s button; the letter after &amp; is its Alt key.</extracomment>
+        <translation>&amp;Нет</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The Control key as a menu writes it in a shortcut (Ctrl+F4).</extracomment>
+        <translation>Ctrl</translation>
     </message>
 </context>
 <context>
@@ -109,22 +143,22 @@
     <message numerus="yes">
         <source>You played %1 and turned %n.</source>
         <translation>
-            <numerusform>Ты сыграл %1 и перевернул %n фишку.</numerusform>
-            <numerusform>Ты сыграл %1 и перевернул %n фишки.</numerusform>
-            <numerusform>Ты сыграл %1 и перевернул %n фишек.</numerusform>
+            <numerusform>Твой ход: %1, перевёрнута %n фишка.</numerusform>
+            <numerusform>Твой ход: %1, перевёрнуто %n фишки.</numerusform>
+            <numerusform>Твой ход: %1, перевёрнуто %n фишек.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Computer played %1 and turned %n.</source>
         <translation>
-            <numerusform>Компьютер сыграл %1 и перевернул %n фишку.</numerusform>
-            <numerusform>Компьютер сыграл %1 и перевернул %n фишки.</numerusform>
-            <numerusform>Компьютер сыграл %1 и перевернул %n фишек.</numerusform>
+            <numerusform>Ход компьютера: %1, перевёрнута %n фишка.</numerusform>
+            <numerusform>Ход компьютера: %1, перевёрнуто %n фишки.</numerusform>
+            <numerusform>Ход компьютера: %1, перевёрнуто %n фишек.</numerusform>
         </translation>
     </message>
     <message>
         <source>You %1, computer %2.</source>
-        <translation>Ты %1, компьютер %2.</translation>
+        <translation>У тебя %1, у компьютера %2.</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -136,11 +170,11 @@
     <name>frmGame</name>
     <message>
         <source>Pennalt (Black and White)</source>
-        <translation>Pennalt (Чёрные и Белые)</translation>
+        <translation>Pennalt (Чёрные и белые)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>О&amp;б игре</translation>
+        <translation>&amp;Об игре</translation>
     </message>
     <message>
         <source>Information</source>
@@ -148,15 +182,15 @@
     </message>
     <message>
         <source>Coord.</source>
-        <translation>Коорд.</translation>
+        <translation>Клетка</translation>
     </message>
     <message>
         <source>Mouse Pointer X:</source>
-        <translation>Указатель X:</translation>
+        <translation>Указатель мыши X:</translation>
     </message>
     <message>
         <source>Mouse Pointer Y:</source>
-        <translation>Указатель Y:</translation>
+        <translation>Указатель мыши Y:</translation>
     </message>
     <message>
         <source>Cursor</source>
@@ -205,11 +239,11 @@
     </message>
     <message>
         <source>Pointer X, pixels</source>
-        <translation>Указатель X, пиксели</translation>
+        <translation>Указатель X, в пикселях</translation>
     </message>
     <message>
         <source>Pointer Y, pixels</source>
-        <translation>Указатель Y, пиксели</translation>
+        <translation>Указатель Y, в пикселях</translation>
     </message>
     <message>
         <source>Pointer column</source>
@@ -231,11 +265,11 @@
     </message>
     <message>
         <source>Pennalt (Black and White), made by the Kalvado team: outflank, flip and outnumber the computer.</source>
-        <translation>Pennalt (Чёрные и Белые), сделано командой Kalvado: окружай, переворачивай и обгони компьютер числом.</translation>
+        <translation>Pennalt (Чёрные и белые) — игра от команды Kalvado: окружай, переворачивай и превзойди компьютер числом.</translation>
     </message>
     <message>
         <source>About Pennalt</source>
-        <translation>О Pennalt</translation>
+        <translation>Об игре Pennalt</translation>
     </message>
     <message>
         <source>Exit game?</source>

@@ -18,26 +18,26 @@
     <message>
         <source>Arrow keys move the cell cursor; Space or Return places a disc there. F2 starts a new game, Alt+P passes.</source>
         <extracomment>The keys named here are the window&apos;s own: Alt+P is the Pass button&apos;s mnemonic in this language.</extracomment>
-        <translation>方向键移动格子光标；空格或回车在那里落子。F2 开始新游戏，Alt+P 跳过。</translation>
+        <translation>方向键移动格子光标，按空格键或回车键在该格落子。按 F2 开始新游戏，按 Alt+P 跳过。</translation>
     </message>
     <message>
         <source>%1, black</source>
-        <translation>%1，黑</translation>
+        <translation>%1，黑子</translation>
     </message>
     <message>
         <source>%1, white</source>
-        <translation>%1，白</translation>
+        <translation>%1，白子</translation>
     </message>
     <message>
         <source>%1, empty</source>
-        <translation>%1，空</translation>
+        <translation>%1，空位</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>No source skin, default is use, you can&apos;t change skin.</source>
-        <translation>没有源皮肤，默认是用，你不能换皮肤。</translation>
+        <translation>没有源皮肤，默认的被使用，你不能换皮肤。</translation>
     </message>
     <message>
         <source>No skin source</source>
@@ -45,11 +45,11 @@
     </message>
     <message>
         <source>New game! You go first?</source>
-        <translation>新游戏！你先走？</translation>
+        <translation>新游戏！你先下？</translation>
     </message>
     <message>
         <source>Already occupied!</source>
-        <translation>已经被占了！</translation>
+        <translation>这里已经有棋子了！</translation>
     </message>
     <message>
         <source>Invalid position!</source>
@@ -58,11 +58,11 @@
     <message>
         <source>Oop!!!</source>
         <extracomment>Title of the boxes that refuse a placement: a startled, childlike cry.</extracomment>
-        <translation>哎哟!!!</translation>
+        <translation>哎哟！！！</translation>
     </message>
     <message>
         <source>You should start a game first! Press F2 to start a new game!</source>
-        <translation>你应该先开始游戏！按 F2 开始新游戏！</translation>
+        <translation>你得先开始一局游戏！按 F2 开始新游戏！</translation>
     </message>
     <message>
         <source>No game define!</source>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>you win</source>
-        <translation>你赢</translation>
+        <translation>你赢了</translation>
     </message>
     <message>
         <source>i have no road to go, now is your turn!</source>
@@ -85,7 +85,7 @@
     <message>
         <source>you have no road to go, press &apos;Pass&apos;!</source>
         <extracomment>&apos;Pass&apos; is the button&apos;s name without its mnemonic: use the translated name.</extracomment>
-        <translation>你没有路走了，按“跳过”！</translation>
+        <translation>你无路可走了，按“跳过”吧！</translation>
     </message>
     <message>
         <source>you lost!</source>
@@ -93,7 +93,41 @@
     </message>
     <message>
         <source>you win!</source>
-        <translation>你赢！</translation>
+        <translation>你赢了！</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>The direction this language is written in: LTR or RTL, in these Latin letters.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>A message box&apos;s button.</extracomment>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <extracomment>A message box&apos;s button; the letter after &amp; is its Alt key.</extracomment>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <extracomment>A message box&apos;s button; the letter after &amp; is its Alt key.</extracomment>
+        <translation>否(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The Control key as a menu writes it in a shortcut (Ctrl+F4).</extracomment>
+        <translation>Ctrl</translation>
     </message>
 </context>
 <context>
@@ -120,7 +154,7 @@
     </message>
     <message>
         <source>You %1, computer %2.</source>
-        <translation>你 %1，电脑 %2。</translation>
+        <translation>棋子数：你 %1，电脑 %2。</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -156,7 +190,7 @@
     </message>
     <message>
         <source>Cursor</source>
-        <translation>光标</translation>
+        <translation>指针</translation>
     </message>
     <message>
         <source>Score</source>
@@ -197,15 +231,15 @@
     </message>
     <message>
         <source>Light Wood2</source>
-        <translation>浅色木纹2</translation>
+        <translation>浅色木纹 2</translation>
     </message>
     <message>
         <source>Pointer X, pixels</source>
-        <translation>指针 X，像素</translation>
+        <translation>指针 X 坐标（像素）</translation>
     </message>
     <message>
         <source>Pointer Y, pixels</source>
-        <translation>指针 Y，像素</translation>
+        <translation>指针 Y 坐标（像素）</translation>
     </message>
     <message>
         <source>Pointer column</source>
@@ -218,16 +252,16 @@
     <message>
         <source>Player total:%1</source>
         <extracomment>%1 is the human&apos;s total in two digits, right after the colon.</extracomment>
-        <translation>玩家总数：%1</translation>
+        <translation>玩家：%1</translation>
     </message>
     <message>
         <source>Computer total:%1</source>
         <extracomment>%1 is the computer&apos;s total in two digits, right after the colon.</extracomment>
-        <translation>电脑总数：%1</translation>
+        <translation>电脑：%1</translation>
     </message>
     <message>
         <source>Pennalt (Black and White), made by the Kalvado team: outflank, flip and outnumber the computer.</source>
-        <translation>Pennalt（黑与白），Kalvado 团队制作：包夹、翻转，用数量胜过电脑。</translation>
+        <translation>Pennalt（黑与白），由 Kalvado 团队制作：包夹、翻转，以棋子数量胜过电脑。</translation>
     </message>
     <message>
         <source>About Pennalt</source>

@@ -23,14 +23,12 @@
 #include "language/Language.h"
 #include "look/FormFonts.h"
 #include "look/LinePainter.h"
+#include "look/Mirroring.h"
 #include "look/Readability.h"
 #include "ui_frmGame.h"
 
 // The images live in a static library, whose resources nothing else pulls in.
-static void initImageResources()
-{
-    Q_INIT_RESOURCE(images);
-}
+static void initImageResources() { Q_INIT_RESOURCE(images); }
 
 namespace kalvado {
 
@@ -48,7 +46,7 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     applyFormFonts(*ui);
-    DescribeReadOut(*ui);
+    TranslateReadOut(*ui);
     new Readability(this, ui->lblPlayer, ui->lblCom);
     new LinePainter(ui->Line2);
     new ImmediateMnemonics(this, {ui->cmdPass, ui->cmdAbout, ui->cmdExit});
@@ -59,6 +57,7 @@ frmGame::frmGame(const QString& exeDir, MsgBoxFunction msgBox, QWidget* parent)
     // For assistive technology: the board as the game holds it.
     new BoardReading(ui->picBoard, cellCursor, [this](int col, int row) { return m_state.Board(col, row); });
     m_announcer = new Announcer(ui->centralwidget);
+    new Mirroring(ui->centralwidget);
 
     connect(ui->mNewGame, &QAction::triggered, this, [this] { act([this] { return m_game.mNewGame_Click(); }); });
     connect(ui->mExit, &QAction::triggered, this, [this] { act([this] { mExit_Click(); }); });
@@ -103,7 +102,7 @@ void frmGame::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        DescribeReadOut(*ui);
+        TranslateReadOut(*ui);
         m_game.RefreshCaptions();
     }
     QMainWindow::changeEvent(event);

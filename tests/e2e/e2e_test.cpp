@@ -69,11 +69,11 @@ public:
         m_game.frmGame_Load();
     }
 
-    void attach(Window window, const QImage& skin)
+    void attach(Window window, const QImage& skin, bool mirrored = false)
     {
         m_window = window;
         m_skin = skin;
-        locateBoard();
+        locateBoard(mirrored);
     }
 
     // Answers every box the model expects, in order, checking its title;
@@ -196,9 +196,9 @@ private:
 
     // The menu bar's height is the toolkit's; find where the skin's pixels
     // stand on the screen instead of guessing it.
-    void locateBoard()
+    void locateBoard(bool mirrored)
     {
-        const QPoint top = m_x.origin(m_window) + PictureInClient();
+        const QPoint top = m_x.origin(m_window) + PictureInClient(mirrored);
         std::optional<QPoint> found;
         ASSERT_TRUE(m_x.waitFor([&] { return (found = FindPicture(m_x.grab(), m_skin, QRect(top, QSize(1, 61)))).has_value(); },
                                 5000))
@@ -448,32 +448,55 @@ TEST_F(EndToEnd, AHostileAccessibilityClientCannotHarmTheGame)
 
 // On a German desktop: the window's title, the New Game box with Qt's own
 // Ja and Nein, one move, and the line said of it, all in German.
-TEST_F(EndToEnd, OnAGermanDesktopTheGameSpeaksGerman)
+// The real program on a German and on a Hebrew desktop: the title, the New
+// Game box with Qt's own buttons, one move on the board (on the Hebrew
+// desktop the form is mirrored, the board as printed), and what a screen
+// reader is told of it. Cell names and numbers keep their order inside the
+// Hebrew sentence, isolated (U+2068 ... U+2069).
+TEST_F(EndToEnd, OnAGermanOrHebrewDesktopTheGameSpeaksItsLanguage)
 {
     ASSERT_TRUE(x.startAccessibility()) << "no D-Bus session or AT-SPI bus";
-    Player player(x, exeDir());
-    player.expectStartUp(false);
-    const pid_t game = x.start({"env", "LANGUAGE=de", gameBinary()});
-    const Window window = x.waitWindow("Pennalt (Schwarz und Weiß)", 10000);
-    ASSERT_NE(window, 0u) << "no window titled in German";
-    player.attach(window, SourceImage("pic/Board1.jpg"));
-    auto shows = [&](const std::string& part, std::string& tree) {
-        return x.waitFor([&] { return (tree = x.accessibilityTree(game)).find(part) != std::string::npos; }, 10000);
+#define ISOLATED(text) "\u2068" text "\u2069"
+    const struct {
+        const char* language;
+        const char* title;
+        std::vector<std::string> box; // its text and Qt's buttons
+        const char* said;
+        const char* score;
+    } desktops[] = {
+        {"de", "Pennalt (Schwarz und Weiß)", {"label|Neues Spiel! Willst du anfangen?|0", "button|Ja|0", "button|Nein|0"},
+         "Du hast auf E3 gesetzt und 1 Stein umgedreht. Der Computer hat auf D3 gesetzt und 1 Stein umgedreht. "
+         "Du 3, Computer 3.",
+         "label|Spieler:03|0"},
+        {"he", "Pennalt (שחור-לבן)", {"label|משחק חדש! התור הראשון יהיה שלך?|0", "button|כן|0", "button|לא|0"},
+         "המהלך שלך: " ISOLATED("E3") ", התהפכה " ISOLATED("1") " דיסקית. מהלך המחשב: " ISOLATED("D3")
+         ", התהפכה " ISOLATED("1") " דיסקית. התוצאה: לך " ISOLATED("3") ", למחשב " ISOLATED("3") ".",
+         "label|שחקן:" ISOLATED("03") "|0"},
     };
-    std::string box;
-    // (A push button's role is "button" to newer AT-SPI.)
-    player.newGame(ANSWER_YES, [&] { shows("button|Nein|0", box); });
-    for (const char* part : {"label|Neues Spiel! Du fängst an?|0", "button|Ja|0", "button|Nein|0"})
-        EXPECT_NE(box.find(part), std::string::npos) << part << "\n" << box;
-    player.clickCell(4, 2);
-    player.expectBoard("one move");
-    std::string tree;
-    EXPECT_TRUE(shows("Du hast E3 gesetzt und 1 Stein umgedreht. Der Computer hat D3 gesetzt und 1 Stein umgedreht. "
-                      "Du 3, Computer 3.",
-                      tree))
-        << tree;
-    EXPECT_NE(tree.find("label|Spieler gesamt:03|0"), std::string::npos) << tree;
-    x.stop(game);
+    for (const auto& d : desktops) {
+        SCOPED_TRACE(d.language);
+        Player player(x, exeDir());
+        player.expectStartUp(false);
+        const pid_t game = x.start({"env", std::string("LANGUAGE=") + d.language, gameBinary()});
+        const Window window = x.waitWindow(d.title, 10000);
+        ASSERT_NE(window, 0u) << "no window titled in the language";
+        player.attach(window, SourceImage("pic/Board1.jpg"), d.language == std::string("he"));
+        auto shows = [&](const std::string& part, std::string& tree) {
+            return x.waitFor([&] { return (tree = x.accessibilityTree(game)).find(part) != std::string::npos; }, 10000);
+        };
+        std::string box;
+        // (A push button's role is "button" to newer AT-SPI.)
+        player.newGame(ANSWER_YES, [&] { shows(d.box.back(), box); });
+        for (const std::string& part : d.box)
+            EXPECT_NE(box.find(part), std::string::npos) << part << "\n" << box;
+        player.clickCell(4, 2);
+        player.expectBoard("one move");
+        std::string tree;
+        EXPECT_TRUE(shows(d.said, tree)) << tree;
+        EXPECT_NE(tree.find(d.score), std::string::npos) << tree;
+        x.stop(game);
+    }
+#undef ISOLATED
 }
 
 // A whole game with the keyboard alone, and the board as a screen reader

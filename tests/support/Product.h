@@ -75,10 +75,14 @@ inline QRect FormGeometry(const QString& name)
     return {m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt()};
 }
 
-// The board picture's top-left pixel in the client area.
-inline QPoint PictureInClient()
+// The board picture's top-left pixel in the client area; `mirrored`, where
+// a right-to-left language puts it.
+inline QPoint PictureInClient(bool mirrored = false)
 {
-    return FormGeometry("picBoard").topLeft() + QPoint(SURFACE_BORDER, SURFACE_BORDER);
+    QRect board = FormGeometry("picBoard");
+    if (mirrored)
+        board.moveLeft(ClientSize().width() - board.x() - board.width());
+    return board.topLeft() + QPoint(SURFACE_BORDER, SURFACE_BORDER);
 }
 
 } // namespace kalvado::test

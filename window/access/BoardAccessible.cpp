@@ -12,6 +12,7 @@
 #include "Outcome.h"
 #include "board/BoardSurface.h"
 #include "input/CellCursor.h"
+#include "language/Language.h"
 
 namespace kalvado {
 
@@ -255,7 +256,7 @@ QString BoardCell::text(QAccessible::Text t) const
         return {};
     const Cell cell = content();
     // The board's own letters and numbers ("C5") in every language.
-    const QString name = QString::fromStdString(CellName(m_col, m_row));
+    const QString name = Isolated(QString::fromStdString(CellName(m_col, m_row)));
     return cell == BLACK   ? QCoreApplication::translate("Board", "%1, black").arg(name)
            : cell == WHITE ? QCoreApplication::translate("Board", "%1, white").arg(name)
                            : QCoreApplication::translate("Board", "%1, empty").arg(name);

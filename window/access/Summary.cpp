@@ -14,16 +14,16 @@ QString Summary(const Outcome& outcome)
         said << (*outcome.newGameAs == BLACK ? QCoreApplication::translate("Summary", "New game: you play black.")
                                              : QCoreApplication::translate("Summary", "New game: you play white."));
     for (const Placement& p : outcome.placements) {
-        const QString cell = QString::fromStdString(CellName(p.col, p.row));
-        said << (p.side == outcome.human
-                     ? QCoreApplication::translate("Summary", "You played %1 and turned %n.", nullptr, p.turned)
-                     : QCoreApplication::translate("Summary", "Computer played %1 and turned %n.", nullptr, p.turned))
-                    .arg(cell);
+        const QString sentence =
+            p.side == outcome.human
+                ? QCoreApplication::translate("Summary", "You played %1 and turned %n.", nullptr, p.turned)
+                : QCoreApplication::translate("Summary", "Computer played %1 and turned %n.", nullptr, p.turned);
+        said << IsolatedCount(sentence, p.turned).arg(Isolated(QString::fromStdString(CellName(p.col, p.row))));
     }
     if (!outcome.placements.empty())
         said << QCoreApplication::translate("Summary", "You %1, computer %2.")
-                    .arg(outcome.playerTotal)
-                    .arg(outcome.computerTotal);
+                    .arg(Isolated(QString::number(outcome.playerTotal)),
+                         Isolated(QString::number(outcome.computerTotal)));
     if (outcome.status && !outcome.status->empty())
         said << GameText(*outcome.status);
     QString text;

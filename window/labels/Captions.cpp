@@ -4,18 +4,29 @@
 #include <QCoreApplication>
 #include <QLabel>
 
+#include "language/Language.h"
+
 namespace kalvado {
 
 void SetLabelText(QLabel* label, const QString& text)
 {
     label->setText(text);
-    if (label->property("autoSize").toBool())
-        label->adjustSize();
+    if (!label->property("autoSize").toBool())
+        return;
+    // Right to left, a label grows to the left: its right edge stays.
+    const int right = label->x() + label->width();
+    label->adjustSize();
+    if (label->isRightToLeft())
+        label->move(right - label->width(), label->y());
+    // Marks that reach above or below the line (Arabic's) stay inside.
+    const int ink = label->fontMetrics().tightBoundingRect(text).height();
+    if (ink > label->height())
+        label->resize(label->width(), ink);
 }
 
 void ShowTotals(QLabel* player, QLabel* computer, int playerTotal, int computerTotal)
 {
-    auto twoDigits = [](int total) { return QString::number(total).rightJustified(2, '0'); };
+    auto twoDigits = [](int total) { return Isolated(QString::number(total).rightJustified(2, '0')); };
     //: %1 is the human's total in two digits, right after the colon.
     SetLabelText(player, QCoreApplication::translate("frmGame", "Player total:%1").arg(twoDigits(playerTotal)));
     //: %1 is the computer's total in two digits, right after the colon.

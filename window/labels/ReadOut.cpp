@@ -6,6 +6,7 @@
 
 #include "BoardGeometry.h"
 #include "labels/Captions.h"
+#include "language/Language.h"
 #include "ui_frmGame.h"
 
 namespace kalvado {
@@ -13,11 +14,19 @@ namespace kalvado {
 QString NumberText(long value)
 {
     const unsigned long magnitude = value < 0 ? 0UL - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
-    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(magnitude);
+    // The board's numbers read as they do in any language: "-45", not "45-".
+    return Isolated((value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(magnitude));
 }
 
-void DescribeReadOut(Ui::frmGame& ui)
+void TranslateReadOut(Ui::frmGame& ui)
 {
+    // The row labels take their text from the form, as designed; a
+    // language that needs more room than the form gives them fits them.
+    for (QLabel* label : {ui.Label4, ui.Label5}) {
+        const QSize needed(label->sizeHint().width(), label->fontMetrics().tightBoundingRect(label->text()).height());
+        if (needed.width() > label->width() || needed.height() > label->height())
+            SetLabelText(label, label->text());
+    }
     ui.LabelX->setAccessibleDescription(QCoreApplication::translate("frmGame", "Pointer X, pixels"));
     ui.LabelY->setAccessibleDescription(QCoreApplication::translate("frmGame", "Pointer Y, pixels"));
     ui.IntPosX->setAccessibleDescription(QCoreApplication::translate("frmGame", "Pointer column"));

@@ -11,9 +11,10 @@ namespace kalvado {
 // A number as the read-out shows it: a blank or "-" before the digits.
 QString NumberText(long value);
 
-// Tells assistive technology what the read-out's bare numbers are, in the
-// player's language (again when it changes).
-void DescribeReadOut(Ui::frmGame& ui);
+// The read-out in the player's language (again when it changes): its row
+// labels fitted where the language needs more room than the form gives,
+// and its bare numbers described for assistive technology.
+void TranslateReadOut(Ui::frmGame& ui);
 
 // The pointer's position on the board in pixels, and the column and row
 // under it.

@@ -19,4 +19,12 @@ QString UseLanguage(const QStringList& languages);
 // language.
 QString GameText(const std::string& source);
 
+// A cell name ("C5") or a number inside a sentence, as a right-to-left
+// language needs it: isolated, so that it stays whole and in order, and the
+// punctuation beside it stays where the sentence puts it. Unchanged in a
+// left-to-right language.
+QString Isolated(const QString& text);
+// A sentence translated with a count (%n): the count isolated likewise.
+QString IsolatedCount(QString sentence, int n);
+
 } // namespace kalvado
