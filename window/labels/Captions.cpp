@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QLabel>
 
+#include <algorithm>
+
 #include "language/Language.h"
 
 namespace kalvado {
@@ -18,8 +20,10 @@ void SetLabelText(QLabel* label, const QString& text)
     label->adjustSize();
     if (label->isRightToLeft())
         label->move(right - label->width(), label->y());
-    // Marks that reach above or below the line (Arabic's) stay inside.
-    const int ink = label->fontMetrics().tightBoundingRect(text).height();
+    // Marks that reach above or below the line (Arabic's) stay inside. (Up
+    // to Greek no script has any, and measuring ink costs time.)
+    const bool plain = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x0370; });
+    const int ink = plain ? 0 : label->fontMetrics().tightBoundingRect(text).height();
     if (ink > label->height())
         label->resize(label->width(), ink);
 }

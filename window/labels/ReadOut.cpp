@@ -20,17 +20,20 @@ QString NumberText(long value)
 
 void TranslateReadOut(Ui::frmGame& ui)
 {
-    // The row labels take their text from the form, as designed; a
-    // language that needs more room than the form gives them fits them.
-    for (QLabel* label : {ui.Label4, ui.Label5}) {
-        const QSize needed(label->sizeHint().width(), label->fontMetrics().tightBoundingRect(label->text()).height());
-        if (needed.width() > label->width() || needed.height() > label->height())
-            SetLabelText(label, label->text());
-    }
     ui.LabelX->setAccessibleDescription(QCoreApplication::translate("frmGame", "Pointer X, pixels"));
     ui.LabelY->setAccessibleDescription(QCoreApplication::translate("frmGame", "Pointer Y, pixels"));
     ui.IntPosX->setAccessibleDescription(QCoreApplication::translate("frmGame", "Pointer column"));
     ui.IntPosY->setAccessibleDescription(QCoreApplication::translate("frmGame", "Pointer row"));
+    // The row labels take their text from the form, as designed; a
+    // language that needs more room than the form gives them fits them.
+    // That is measured once the window is on its way: text in some scripts
+    // takes a while to measure, and nothing is painted before.
+    for (QLabel* label : {ui.Label4, ui.Label5})
+        QMetaObject::invokeMethod(label, [label] {
+            const QSize needed(label->sizeHint().width(), label->fontMetrics().tightBoundingRect(label->text()).height());
+            if (needed.width() > label->width() || needed.height() > label->height())
+                SetLabelText(label, label->text());
+        }, Qt::QueuedConnection);
 }
 
 void ShowPointerReadOut(Ui::frmGame& ui, float x, float y)
