@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <string>
-
 class QAction;
 class QLabel;
 

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLibraryInfo>
-#include <QRegularExpression>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTranslator>
 
 #include <memory>
